@@ -1,0 +1,28 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds and starts the game
+#   make test   installs what is missing, builds and runs every test
+BUILD ?= build
+JOBS  ?= 2
+
+.PHONY: all deps build run test bench levels clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@scripts/run-game $(BUILD)/bin/zorbix-hoplix
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@scripts/run-benchmarks $(BUILD)
+
+clean:
+	rm -rf $(BUILD)
