@@ -20,9 +20,9 @@ Board loadBoard(const LevelRecord &record)
 Answer interpretKey(const Board &board, std::optional<Arrow> arrow, bool shift)
 {
     if (board.platformCount() == 1)
-        return {Answer::Solve};
+        return Answer::solve();
     if (!arrow)
-        return {};
+        return Answer::nothing();
     int dc = 0, dr = 0;
     switch (*arrow) {
     case Arrow::Left: dc = -1; break;
@@ -33,24 +33,24 @@ Answer interpretKey(const Board &board, std::optional<Arrow> arrow, bool shift)
     const int distance = shift ? 2 : 1;
     const Cell target{board.heroColumn + dc * distance, board.heroRow + dr * distance};
     if (!onBoard(target.column, target.row) || !board.hasPlatform(target.column, target.row))
-        return {Answer::Lose};
-    return {Answer::Jump, target, shift};
+        return Answer::lose();
+    return Answer::jump(target, shift);
 }
 
 Answer interpretClick(const Board &board, std::optional<Cell> cell)
 {
     if (board.platformCount() == 1)
-        return {Answer::Solve};
+        return Answer::solve();
     if (!cell || !onBoard(cell->column, cell->row))
-        return {};
+        return Answer::nothing();
     if (!board.hasPlatform(cell->column, cell->row))
-        return {Answer::Lose};
+        return Answer::lose();
     const int dc = std::abs(cell->column - board.heroColumn);
     const int dr = std::abs(cell->row - board.heroRow);
     const bool straight = (dc == 0 && (dr == 1 || dr == 2)) || (dr == 0 && (dc == 1 || dc == 2));
     if (!straight)
-        return {};
-    return {Answer::Jump, *cell, dc == 2 || dr == 2};
+        return Answer::nothing();
+    return Answer::jump(*cell, dc == 2 || dr == 2);
 }
 
 Cell applyJump(Board &board, Cell target)

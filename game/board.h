@@ -56,6 +56,11 @@ struct Answer {
     Cell target;           ///< for Jump
     bool longJump = false; ///< for Jump: two cells rather than one
 
+    static Answer nothing() { return {}; }
+    static Answer lose() { return {Lose, {}, false}; }
+    static Answer solve() { return {Solve, {}, false}; }
+    static Answer jump(Cell target, bool longJump) { return {Jump, target, longJump}; }
+
     friend bool operator==(const Answer &, const Answer &) = default;
 };
 
