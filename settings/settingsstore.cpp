@@ -1,0 +1,171 @@
+#include "settings/settingsstore.h"
+
+#include "settings/settingserror.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QVariant>
+
+namespace {
+
+/// The value of one digit in the given base, or -1 when it is none.
+int digitValue(QChar c, int base)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (base == 16 && u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (base == 16 && u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+#ifdef Q_OS_WIN
+    : m_location(QStringLiteral("HKEY_CURRENT_USER\\Software\\ZorbixGames\\ZorbixHoplix\\V1"))
+    , m_format(QSettings::NativeFormat)
+#else
+    : m_location(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                 + QStringLiteral("/ZorbixGames/ZorbixHoplix/V1.ini"))
+    , m_format(QSettings::IniFormat)
+#endif
+{
+}
+
+SettingsStore::SettingsStore(const QString &iniPath)
+    : m_location(iniPath)
+    , m_format(QSettings::IniFormat)
+{
+}
+
+qint32 SettingsStore::ReadInteger(const QString &section, const QString &key, qint32 defaultValue) const
+{
+    const std::optional<QString> text = readText(section, key);
+    if (!text)
+        return defaultValue;
+    return parseInteger(*text).value_or(defaultValue);
+}
+
+bool SettingsStore::ReadBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+QString SettingsStore::ReadString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    return readText(section, key).value_or(defaultValue);
+}
+
+void SettingsStore::WriteInteger(const QString &section, const QString &key, qint32 value)
+{
+    writeText(section, key, QString::number(value));
+}
+
+void SettingsStore::WriteBool(const QString &section, const QString &key, bool value)
+{
+    writeText(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsStore::WriteString(const QString &section, const QString &key, const QString &value)
+{
+    writeText(section, key, value);
+}
+
+void SettingsStore::DeleteValue(const QString &section, const QString &key)
+{
+    QSettings settings(m_location, m_format);
+    settings.beginGroup(section);
+    if (!settings.contains(key))
+        return;
+    settings.remove(key);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw SettingsError::cannotSet(key);
+}
+
+std::optional<qint32> SettingsStore::parseInteger(QStringView text)
+{
+    const qsizetype end = text.size();
+    qsizetype i = 0;
+    while (i < end && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+
+    bool negative = false;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+
+    int base = 10;
+    const QStringView rest = text.sliced(i);
+    if (rest.startsWith(u"0x", Qt::CaseInsensitive)) {
+        base = 16;
+        i += 2;
+    } else if (rest.startsWith(u'$') || rest.startsWith(u'x', Qt::CaseInsensitive)) {
+        base = 16;
+        i += 1;
+    }
+    if (i == end)
+        return std::nullopt;
+
+    // The magnitude of the lowest value, 2^31, is one more than the highest.
+    const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
+    qint64 magnitude = 0;
+    for (; i < end; ++i) {
+        const int digit = digitValue(text[i], base);
+        if (digit < 0)
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    return qint32(negative ? -magnitude : magnitude);
+}
+
+std::optional<QString> SettingsStore::readText(const QString &section, const QString &key) const
+{
+    QSettings settings(m_location, m_format);
+    // A missing file is no error; one that exists but cannot be read is.
+    if (settings.status() != QSettings::NoError)
+        throw SettingsError::cannotGet(key);
+    settings.beginGroup(section);
+    if (!settings.contains(key))
+        return std::nullopt;
+
+    const QVariant value = settings.value(key);
+    if (value.typeId() == QMetaType::QString)
+        return value.toString();
+    // Qt's INI reader splits an unquoted value at its commas. Values written
+    // here are quoted, but a hand-edited line such as the window placement
+    // "MainForm=0,0,1,..." comes back as a list; joined it is the text again.
+    // In the registry a list is a multi-string value, which is no plain text.
+    if (value.typeId() == QMetaType::QStringList && m_format == QSettings::IniFormat)
+        return value.toStringList().join(u',');
+    throw SettingsError::wrongType(key);
+}
+
+void SettingsStore::writeText(const QString &section, const QString &key, const QString &text)
+{
+    if (m_format == QSettings::IniFormat)
+        prepareFolder(section);
+    QSettings settings(m_location, m_format);
+    settings.beginGroup(section);
+    settings.setValue(key, text);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw SettingsError::cannotSet(key);
+}
+
+void SettingsStore::prepareFolder(const QString &section) const
+{
+    // The folder stands for the registry's program key and section: if it
+    // cannot be made, or the file cannot be placed in it (Qt replaces the
+    // file through a new one beside it), the section cannot be created.
+    const QString folder = QFileInfo(m_location).absolutePath();
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
+        throw SettingsError::cannotCreateSection(section);
+}

@@ -1,0 +1,327 @@
+// The settings store against a private config folder: defaults, the text
+// forms on disk, the integer reader's rules and the German failures.
+
+#include "settings/settingserror.h"
+#include "settings/settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QString Common = QStringLiteral("common");
+
+/// Runs call and returns the message of the SettingsError it throws, or
+/// nothing when it throws none.
+template <typename Call>
+std::optional<QString> settingsErrorOf(Call call)
+{
+    try {
+        call();
+    } catch (const SettingsError &error) {
+        return error.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_config;
+
+    QString programFolder() const { return m_config->filePath(QStringLiteral("ZorbixGames/ZorbixHoplix")); }
+    QString iniPath() const { return programFolder() + QStringLiteral("/V1.ini"); }
+
+    void writeIniText(const QByteArray &text)
+    {
+        QVERIFY(QDir().mkpath(programFolder()));
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(text), text.size());
+    }
+
+    QByteArray iniText() const
+    {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList configEntries() const
+    {
+        return QDir(m_config->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private slots:
+    void init()
+    {
+        m_config = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_config->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+    }
+
+    void cleanup()
+    {
+        // A test may leave a folder read-only; the temporary folder must go.
+        if (QFileInfo::exists(programFolder()))
+            QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_config.reset();
+    }
+
+    /** A first run finds nothing: every setting reads its default, and the
+     *  reads leave the config folder as empty as they found it. */
+    void freshConfigReadsDefaultsAndCreatesNothing()
+    {
+        const SettingsStore store;
+        QCOMPARE(store.ReadInteger(Common, "tongue", -1), -1);
+        QCOMPARE(store.ReadInteger(Common, "level", 1), 1);
+        QCOMPARE(store.ReadString(Common, "save", QString()), QString());
+        QCOMPARE(store.ReadBool(Common, "sound", true), true);
+        QCOMPARE(store.ReadString(Common, "MainForm", QStringLiteral("none")), QStringLiteral("none"));
+        QVERIFY2(configEntries().isEmpty(), qPrintable(configEntries().join(", ")));
+    }
+
+    /** The values of a German game at level 12 with sound off land as text
+     *  under [common] in V1.ini below the config folder, in the order the
+     *  shutdown writes them, and read back as written. */
+    void writesTextValuesUnderCommon()
+    {
+        const QString save = QStringLiteral("/home/p/Spiele, alt/mein spiel.zhx");
+        {
+            SettingsStore store;
+            store.WriteBool(Common, "sound", false);
+            store.WriteInteger(Common, "level", 12);
+            store.WriteInteger(Common, "tongue", 1);
+            store.WriteString(Common, "save", save);
+            store.WriteInteger(Common, "negative", -1);
+        }
+        const QString text = QString::fromUtf8(iniText());
+        QVERIFY2(text.startsWith(QStringLiteral("[common]\n")), qPrintable(text));
+        for (const char *line : {"sound=0\n", "level=12\n", "tongue=1\n", "negative=-1\n"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
+
+        const SettingsStore other;
+        QCOMPARE(other.ReadBool(Common, "sound", true), false);
+        QCOMPARE(other.ReadInteger(Common, "level", 1), 12);
+        QCOMPARE(other.ReadInteger(Common, "tongue", -1), 1);
+        QCOMPARE(other.ReadInteger(Common, "negative", 0), -1);
+        QCOMPARE(other.ReadString(Common, "save", QString()), save);
+    }
+
+    /** A store given its own file keeps its values there. */
+    void explicitFileHoldsTheValues()
+    {
+        const QString path = m_config->filePath(QStringLiteral("own/test.ini"));
+        SettingsStore store(path);
+        QCOMPARE(store.location(), path);
+        store.WriteInteger(Common, "level", 200);
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!QFileInfo::exists(iniPath()));
+        QCOMPARE(SettingsStore(path).ReadInteger(Common, "level", 1), 200);
+    }
+
+    void parseInteger_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<qint32>>("expected");
+        const std::optional<qint32> none;
+        QTest::newRow("word") << "abc" << none;
+        QTest::newRow("empty text") << "" << none;
+        QTest::newRow("blanks only") << "  " << none;
+        QTest::newRow("zero") << "0" << std::optional<qint32>(0);
+        QTest::newRow("leading blanks") << " 12" << std::optional<qint32>(12);
+        QTest::newRow("leading tab") << "\t7" << std::optional<qint32>(7);
+        QTest::newRow("trailing blank") << "12 " << none;
+        QTest::newRow("trailing letter") << "12a" << none;
+        QTest::newRow("blank after sign") << "- 5" << none;
+        QTest::newRow("minus one") << "-1" << std::optional<qint32>(-1);
+        QTest::newRow("plus sign") << "+5" << std::optional<qint32>(5);
+        QTest::newRow("sign alone") << "-" << none;
+        QTest::newRow("two signs") << "--5" << none;
+        QTest::newRow("leading zeros") << "000000000000012" << std::optional<qint32>(12);
+        QTest::newRow("dollar hex") << "$1F" << std::optional<qint32>(31);
+        QTest::newRow("x hex lower digits") << "xff" << std::optional<qint32>(255);
+        QTest::newRow("X hex") << "X10" << std::optional<qint32>(16);
+        QTest::newRow("0x hex") << "0x10" << std::optional<qint32>(16);
+        QTest::newRow("0X hex") << "0XaB" << std::optional<qint32>(171);
+        QTest::newRow("hex digit without prefix") << "1F" << none;
+        QTest::newRow("0x alone") << "0x" << none;
+        QTest::newRow("dollar alone") << "$" << none;
+        QTest::newRow("double prefix") << "0x$1" << none;
+        QTest::newRow("blanks before sign and hex") << "  -$1F" << std::optional<qint32>(-31);
+        QTest::newRow("highest") << "2147483647" << std::optional<qint32>(2147483647);
+        QTest::newRow("one above highest") << "2147483648" << none;
+        QTest::newRow("lowest") << "-2147483648" << std::optional<qint32>(-2147483647 - 1);
+        QTest::newRow("one below lowest") << "-2147483649" << none;
+        QTest::newRow("far too many digits") << "99999999999999999999999" << none;
+        QTest::newRow("highest in hex") << "0x7FFFFFFF" << std::optional<qint32>(2147483647);
+        QTest::newRow("hex above highest") << "0x80000000" << none;
+        QTest::newRow("hex all bits set") << "0xFFFFFFFF" << none;
+        QTest::newRow("lowest in hex, sign before prefix") << "-0x80000000" << std::optional<qint32>(-2147483647 - 1);
+        QTest::newRow("arabic-indic digit") << QStringLiteral(u"\u0661") << none;
+    }
+
+    /** The integer reader's own rules, case by case. */
+    void parseInteger()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<qint32>, expected);
+        QCOMPARE(SettingsStore::parseInteger(text), expected);
+    }
+
+    void readIntegerFromStoredText_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<qint32>("expected");
+        QTest::newRow("word reads the default") << QByteArray("level=abc") << 1;
+        QTest::newRow("empty text reads the default") << QByteArray("level=") << 1;
+        QTest::newRow("zero is read, not the default") << QByteArray("level=0") << 0;
+        QTest::newRow("hex") << QByteArray("level=$C8") << 200;
+        QTest::newRow("quoted text") << QByteArray("level=\"17\"") << 17;
+        QTest::newRow("comma list is no integer") << QByteArray("level=1,2") << 1;
+        QTest::newRow("other section only") << QByteArray("[other]\nlevel=5") << 1;
+    }
+
+    /** What a hand-edited or foreign file holds is read by the same rules;
+     *  the default here is 1, as for "level". */
+    void readIntegerFromStoredText()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(qint32, expected);
+        writeIniText(line.startsWith('[') ? line + "\n" : "[common]\n" + line + "\n");
+        QCOMPARE(SettingsStore().ReadInteger(Common, "level", 1), expected);
+    }
+
+    void readBool_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("defaultValue");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("\"0\" is false") << QByteArray("0") << true << false;
+        QTest::newRow("\"1\" is true") << QByteArray("1") << false << true;
+        QTest::newRow("\"2\" is true") << QByteArray("2") << false << true;
+        QTest::newRow("\"-1\" is true") << QByteArray("-1") << false << true;
+        QTest::newRow("a word reads the true default") << QByteArray("word") << true << true;
+        QTest::newRow("a word reads the false default") << QByteArray("word") << false << false;
+        QTest::newRow("empty text reads the default") << QByteArray("") << true << true;
+    }
+
+    void readBool()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, defaultValue);
+        QFETCH(bool, expected);
+        writeIniText("[common]\nsound=" + stored + "\n");
+        QCOMPARE(SettingsStore().ReadBool(Common, "sound", defaultValue), expected);
+    }
+
+    /** An unquoted value with commas, as a player may type the placement,
+     *  still reads as the text it is. */
+    void readStringOfHandEditedCommaText()
+    {
+        writeIniText("[common]\nMainForm=200,0,1,640,480,3,4\n");
+        QCOMPARE(SettingsStore().ReadString(Common, "MainForm", QString()), QStringLiteral("200,0,1,640,480,3,4"));
+    }
+
+    /** A value of another type than text cannot be read, but a write
+     *  replaces it with text. */
+    void writeReplacesValueOfAnotherType()
+    {
+        writeIniText("[common]\nlevel=@ByteArray(abc)\ntongue=1\n");
+        SettingsStore store;
+        QCOMPARE(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }),
+                 QStringLiteral(u"Ungültiger Datentyp für 'level'"));
+        QCOMPARE(settingsErrorOf([&] { store.ReadString(Common, "level", QString()); }),
+                 QStringLiteral(u"Ungültiger Datentyp für 'level'"));
+        store.WriteInteger(Common, "level", 5);
+        QCOMPARE(store.ReadInteger(Common, "level", 1), 5);
+        QVERIFY(iniText().contains("level=5\n"));
+        QCOMPARE(store.ReadInteger(Common, "tongue", -1), 1);
+    }
+
+    /** A second write of a value replaces the first. */
+    void writeIntegerOverExistingValue()
+    {
+        SettingsStore store;
+        store.WriteInteger(Common, "level", 7);
+        store.WriteInteger(Common, "level", 8);
+        QCOMPARE(store.ReadInteger(Common, "level", 1), 8);
+        QCOMPARE(iniText().count("level="), 1);
+    }
+
+    /** Deleting removes just that value; deleting what is not there is no
+     *  failure and creates nothing. */
+    void deleteValue()
+    {
+        SettingsStore store;
+        store.DeleteValue(Common, "MainFormColor");
+        QVERIFY(configEntries().isEmpty());
+
+        store.WriteString(Common, "MainForm", QStringLiteral("1,2,3"));
+        store.WriteString(Common, "MainFormFont", QStringLiteral("Arial"));
+        store.DeleteValue(Common, "MainFormFont");
+        store.DeleteValue(Common, "MainFormColor");
+        QCOMPARE(store.ReadString(Common, "MainFormFont", QStringLiteral("gone")), QStringLiteral("gone"));
+        QCOMPARE(store.ReadString(Common, "MainForm", QString()), QStringLiteral("1,2,3"));
+    }
+
+    /** A file where the settings folder belongs: reads find nothing, a write
+     *  cannot create the section. */
+    void fileInPlaceOfFolder()
+    {
+        QFile blocker(m_config->filePath(QStringLiteral("ZorbixGames")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsStore store;
+        QCOMPARE(store.ReadInteger(Common, "level", 1), 1);
+        QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "level", 3); }),
+                 QStringLiteral(u"Erzeugung von Schlüssel common misslungen"));
+        QCOMPARE(settingsErrorOf([&] { store.WriteString(Common, "save", QString()); }),
+                 QStringLiteral(u"Erzeugung von Schlüssel common misslungen"));
+    }
+
+    /** A settings folder that cannot be written fails the write and leaves
+     *  the stored values as they were. */
+    void readOnlyFolder()
+    {
+        writeIniText("[common]\nlevel=4\n");
+        QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner));
+        QFile probe(programFolder() + QStringLiteral("/probe"));
+        if (probe.open(QIODevice::WriteOnly))
+            QSKIP("folder permissions do not bind this user (root)");
+        SettingsStore store;
+        QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "level", 3); }),
+                 QStringLiteral(u"Erzeugung von Schlüssel common misslungen"));
+        QCOMPARE(store.ReadInteger(Common, "level", 1), 4);
+    }
+
+    /** Something that is no file where the settings file belongs: reads and
+     *  writes fail with the value's name, and a delete finds nothing. */
+    void unreadableSettingsFile()
+    {
+        QVERIFY(QDir().mkpath(iniPath()));
+        SettingsStore store;
+        QCOMPARE(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }),
+                 QStringLiteral(u"Fehler beim Holen der Daten für 'level'"));
+        QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "tongue", 1); }),
+                 QStringLiteral(u"Fehler beim Setzen der Daten für 'tongue'"));
+        QCOMPARE(settingsErrorOf([&] { store.DeleteValue(Common, "MainFormFont"); }), std::nullopt);
+    }
+
+    /** The exception carries the message for std::exception users too. */
+    void errorCarriesMessage()
+    {
+        const SettingsError error = SettingsError::cannotGet(QStringLiteral("save"));
+        QCOMPARE(error.message(), QStringLiteral(u"Fehler beim Holen der Daten für 'save'"));
+        QCOMPARE(QString::fromUtf8(error.what()), error.message());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "test_settingsstore.moc"
