@@ -1,0 +1,91 @@
+#include "view/boardbox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// A solid polygon over its whole outline. The one-pixel outline in the fill
+/// colour leaves some vertices unpainted, so the vertices are set as well.
+template <std::size_t N>
+void fillPolygon(QPainter &painter, const std::array<QPoint, N> &points, const QColor &color)
+{
+    painter.setPen(color);
+    painter.setBrush(color);
+    painter.drawPolygon(points.data(), int(N));
+    painter.drawPoints(points.data(), int(N));
+}
+
+} // namespace
+
+BoardBox::BoardBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardBox::invalidateAll()
+{
+    m_stale = true;
+    update();
+}
+
+void BoardBox::DrawCell(const DrawingUnits &u, const Board &board, int col, int row)
+{
+    if (m_canvas.isNull())
+        return; // no size yet: the first full repaint draws it
+    const bool platform = board.hasPlatform(col, row);
+    QPainter painter(&m_canvas);
+    fillPolygon(painter, sidePolygon(u, col, row), platform ? SideColor : EmptyColor);
+    fillPolygon(painter, topPolygon(u, col, row), platform ? TopColor : EmptyColor);
+    update(cellBounds(u, col, row));
+}
+
+void BoardBox::DrawHero(const DrawingUnits &u, int col, int row)
+{
+    if (m_canvas.isNull())
+        return;
+    const QRect rect = heroRect(u, col, row);
+    // The ellipse, scan line by scan line: every pixel of the rectangle whose
+    // centre lies inside it. So it touches all four sides of the rectangle
+    // and never reaches past its right or bottom edge.
+    QPainter painter(&m_canvas);
+    const double rx = rect.width() / 2.0, ry = rect.height() / 2.0;
+    for (int y = 0; y < rect.height(); ++y) {
+        const double dy = (y + 0.5 - ry) / ry;
+        const double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+        const int x0 = int(std::ceil(rx - half - 0.5));
+        const int x1 = int(std::floor(rx + half - 0.5));
+        if (x0 <= x1)
+            painter.fillRect(rect.left() + x0, rect.top() + y, x1 - x0 + 1, 1, HeroColor);
+    }
+    update(rect);
+}
+
+void BoardBox::paintEvent(QPaintEvent *event)
+{
+    if (m_stale) {
+        m_stale = false;
+        if (m_fullRepaint)
+            m_fullRepaint();
+    }
+    QPainter painter(this);
+    for (const QRect &rect : event->region())
+        painter.drawImage(rect, m_canvas, rect);
+}
+
+void BoardBox::resizeEvent(QResizeEvent *)
+{
+    m_canvas = QImage(size(), QImage::Format_RGB32);
+    m_canvas.fill(EmptyColor);
+    m_stale = true;
+}
+
+void BoardBox::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}

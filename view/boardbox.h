@@ -1,0 +1,51 @@
+#pragma once
+// The board area: a canvas the game draws into at any moment, shown on
+// screen. Drawing a cell or the hero changes the canvas at once and asks
+// only for that rectangle to be shown again.
+
+#include "game/board.h"
+#include "view/boardgeometry.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+inline const QColor EmptyColor(0, 0, 0);
+inline const QColor TopColor(0, 255, 0);
+inline const QColor SideColor(0, 128, 0);
+inline const QColor HeroColor(255, 0, 0);
+
+class BoardBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardBox(QWidget *parent = nullptr);
+
+    /// Runs when the whole area must be drawn anew: the first show, and after
+    /// every change of size (the canvas is black again by then).
+    void setFullRepaint(std::function<void()> fullRepaint) { m_fullRepaint = std::move(fullRepaint); }
+    /// Asks for the full repaint before the area is shown next.
+    void invalidateAll();
+
+    /// Draws the platform of a cell as the board holds it, or blacks it out.
+    void DrawCell(const DrawingUnits &u, const Board &board, int col, int row);
+    /// Draws the hero on a cell, whatever lies under him.
+    void DrawHero(const DrawingUnits &u, int col, int row);
+
+    const QImage &canvas() const { return m_canvas; }
+
+signals:
+    /// A mouse button went down at (x, y) of the board area.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_canvas;
+    bool m_stale = true;
+    std::function<void()> m_fullRepaint;
+};
