@@ -1,0 +1,90 @@
+#include "game/savedgame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+
+/// The whole content of a file, at most maxBytes of it; nothing when it
+/// cannot be opened or read.
+std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+QByteArray savedGameBytes(const SolvedTable &table)
+{
+    QByteArray bytes(SavedGameSize, '\0');
+    for (int i = 0; i < MaxLevels; ++i)
+        qToLittleEndian<std::int32_t>(table.flags[i], bytes.data() + i * SavedGameFlagSize);
+    return bytes;
+}
+
+SolvedTable solvedTableFromBytes(QByteArrayView bytes)
+{
+    // Laid over 800 zero bytes, a short file leaves the missing flags, and
+    // the high-order bytes of a flag cut short, at 0.
+    QByteArray padded(SavedGameSize, '\0');
+    std::copy_n(bytes.data(), std::min<qsizetype>(bytes.size(), SavedGameSize), padded.data());
+    SolvedTable table;
+    for (int i = 0; i < MaxLevels; ++i)
+        table.flags[i] = qFromLittleEndian<std::int32_t>(padded.constData() + i * SavedGameFlagSize);
+    return table;
+}
+
+bool writeSavedGame(const QString &path, const SolvedTable &table)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = savedGameBytes(table);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::optional<SolvedTable> readSavedGameForLoad(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readFileStart(path, SavedGameSize);
+    if (!bytes)
+        return std::nullopt;
+    return solvedTableFromBytes(*bytes);
+}
+
+AutoLoadResult readSavedGameAtStart(const QString &path)
+{
+    AutoLoadResult result;
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return result;
+    const std::optional<QByteArray> bytes = readFileStart(path, SavedGameSize);
+    if (!bytes) {
+        result.status = AutoLoadStatus::Unreadable;
+        return result;
+    }
+    const qsizetype wholeFlags = bytes->size() / SavedGameFlagSize;
+    result.table = solvedTableFromBytes(QByteArrayView(*bytes).first(wholeFlags * SavedGameFlagSize));
+    result.status = AutoLoadStatus::Loaded;
+    return result;
+}
+
+QString withSavedGameExtension(const QString &chosenPath)
+{
+    const qsizetype nameStart = chosenPath.lastIndexOf(u'/') + 1;
+    const qsizetype dot = chosenPath.lastIndexOf(u'.');
+    const bool hasExtension = dot > nameStart;
+    return (hasExtension ? chosenPath.first(dot) : chosenPath) + QStringLiteral(".zhx");
+}
