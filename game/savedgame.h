@@ -49,6 +49,7 @@ AutoLoadResult readSavedGameAtStart(const QString &path);
 
 /// The name a save goes to: the extension of the chosen file name replaced
 /// by ".zhx", or ".zhx" added when the name has none. Only the part after
-/// the last "/" counts (Qt's file dialogs give "/" on every platform) (a dot in a folder name starts no extension), and a
-/// dot that begins the name starts none either: ".hoplix" gets ".hoplix.zhx".
+/// the last "/" counts, so a dot in a folder name starts no extension (Qt's
+/// file dialogs give "/" on every platform); a dot that begins the name
+/// starts none either: ".hoplix" gets ".hoplix.zhx".
 QString withSavedGameExtension(const QString &chosenPath);

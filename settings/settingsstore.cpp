@@ -81,6 +81,7 @@ void SettingsStore::DeleteValue(const QString &section, const QString &key)
     settings.beginGroup(section);
     if (!settings.contains(key))
         return;
+    requireWritable(section);
     settings.remove(key);
     settings.sync();
     if (settings.status() != QSettings::NoError)
@@ -150,8 +151,7 @@ std::optional<QString> SettingsStore::readText(const QString &section, const QSt
 
 void SettingsStore::writeText(const QString &section, const QString &key, const QString &text)
 {
-    if (m_format == QSettings::IniFormat)
-        prepareFolder(section);
+    requireWritable(section);
     QSettings settings(m_location, m_format);
     settings.beginGroup(section);
     settings.setValue(key, text);
@@ -160,12 +160,19 @@ void SettingsStore::writeText(const QString &section, const QString &key, const 
         throw SettingsError::cannotSet(key);
 }
 
-void SettingsStore::prepareFolder(const QString &section) const
+void SettingsStore::requireWritable(const QString &section) const
 {
-    // The folder stands for the registry's program key and section: if it
-    // cannot be made, or the file cannot be placed in it (Qt replaces the
-    // file through a new one beside it), the section cannot be created.
-    const QString folder = QFileInfo(m_location).absolutePath();
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
+    if (m_format != QSettings::IniFormat)
+        return;
+    // The folder stands for the registry's program key and section. A write
+    // that cannot succeed is not even begun: Qt keeps the changes of a failed
+    // write pending in its own cache of the file and would try them again at
+    // the next open, long after this operation has failed. Qt replaces the
+    // file through a new one beside it, so the folder must take new files.
+    const QFileInfo file(m_location);
+    const QString folder = file.absolutePath();
+    const bool folderReady = QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+    const bool fileReady = !file.exists() || (file.isFile() && file.isWritable());
+    if (!folderReady || !fileReady)
         throw SettingsError::cannotCreateSection(section);
 }

@@ -56,8 +56,8 @@ private:
     /// The stored text, nothing when the value is missing.
     std::optional<QString> readText(const QString &section, const QString &key) const;
     void writeText(const QString &section, const QString &key, const QString &text);
-    /// Makes sure the INI file's folder exists and can take the file.
-    void prepareFolder(const QString &section) const;
+    /// Makes sure the INI file's folder exists and the file can be written.
+    void requireWritable(const QString &section) const;
 
     QString m_location;
     QSettings::Format m_format;

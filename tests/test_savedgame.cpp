@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 #include <unistd.h>
 
 namespace {
@@ -158,22 +160,6 @@ private slots:
         QCOMPARE(savedGameBytes(atStart.table), startView);
     }
 
-    /** The 5-byte file in numbers: flag 1 from bytes 0..3, the low byte of
-     *  flag 2 from byte 4 on a load, nothing of it at start-up. */
-    void fiveByteFile()
-    {
-        const QString file = path("five.zhx");
-        QVERIFY(writeFileBytes(file, QByteArray::fromHex("0100000007")));
-        const std::optional<SolvedTable> loaded = readSavedGameForLoad(file);
-        QVERIFY(loaded);
-        QCOMPARE((*loaded)[1], 1);
-        QCOMPARE((*loaded)[2], 7);
-        QCOMPARE((*loaded)[3], 0);
-        const AutoLoadResult atStart = readSavedGameAtStart(file);
-        QCOMPARE(atStart.table[1], 1);
-        QCOMPARE(atStart.table[2], 0);
-    }
-
     /** A save that cannot be made reports failure and leaves the file that
      *  was there before as it was. */
     void failedSaveKeepsOldFile()
@@ -209,8 +195,8 @@ private slots:
         QVERIFY(QFileInfo(folder).isDir());
     }
 
-    /** What cannot be opened as a file is a failed load, and at start-up a
-     *  reason to stop; nothing at all is skipped. */
+    /** What cannot be opened as a file fails a load and, at start-up, is
+     *  told apart from a path with nothing there, which is skipped. */
     void unreadablePaths()
     {
         const QString folder = path("a-folder.zhx");
