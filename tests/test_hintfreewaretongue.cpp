@@ -53,7 +53,7 @@ private slots:
     void tongueCloseBoxLeavesTheCode();
     void tongueEnterFollowsTheLastChoice();
     void tongueEscapeDoesNothing();
-    void tongueLayout();
+    void tongueCaptionsAndTabOrder();
 
     // The rules dialog
     void rulesShowOnlyTheCurrentLanguage_data();
@@ -70,7 +70,7 @@ private slots:
     void infoFollowsTheLanguage_data();
     void infoFollowsTheLanguage();
     void infoOkAndCloseBox();
-    void infoLayout();
+    void infoLinksPicturesAndTabOrder();
     void infoLinksOpenTheContactAddresses();
 
     // All of them together
@@ -125,21 +125,13 @@ void TestHintFreewareTongue::tongueEscapeDoesNothing()
     QCOMPARE(m_tongue, Undecided);
 }
 
-void TestHintFreewareTongue::tongueLayout()
+void TestHintFreewareTongue::tongueCaptionsAndTabOrder()
 {
     TTongueDlg dialog(m_mainForm.get(), m_tongue);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Zorbix Hoplix1.6"));
-    QCOMPARE(dialog.size(), QSize(320, 91));
-    QCOMPARE(dialog.Bevel1->geometry(), QRect(8, 8, 305, 77));
-    QCOMPARE(dialog.Image4->geometry(), QRect(28, 28, 37, 37));
-    QCOMPARE(dialog.EnglishBtn->geometry(), QRect(84, 16, 221, 27));
-    QCOMPARE(dialog.GermanBtn->geometry(), QRect(84, 48, 221, 27));
     QCOMPARE(dialog.EnglishBtn->text(), QStringLiteral("I speak english."));
     QCOMPARE(dialog.GermanBtn->text(), QStringLiteral("Ich spreche deutsch."));
-    QCOMPARE(dialog.EnglishBtn->iconSize(), QSize(53, 20));
-    QCOMPARE(dialog.GermanBtn->iconSize(), QSize(80, 20));
     QCOMPARE(nextTabStop(dialog.EnglishBtn), dialog.GermanBtn);
-    QVERIFY(dialog.EnglishBtn->autoDefault() && dialog.GermanBtn->autoDefault());
 }
 
 void TestHintFreewareTongue::rulesShowOnlyTheCurrentLanguage_data()
@@ -330,36 +322,18 @@ void TestHintFreewareTongue::infoOkAndCloseBox()
              CentreOnMainForm(m_mainForm->frameGeometry(), m_mainForm->height(), dialog.frameGeometry().size()));
 }
 
-void TestHintFreewareTongue::infoLayout()
+void TestHintFreewareTongue::infoLinksPicturesAndTabOrder()
 {
     TFreewareDlg dialog(m_mainForm.get(), m_tongue);
-    QCOMPARE(dialog.size(), QSize(385, 473));
-    const std::pair<QWidget *, QRect> places[]{
-        {dialog.Bevel1, {8, 8, 369, 417}},      {dialog.Image4, {12, 12, 37, 37}},
-        {dialog.Bevel3, {52, 32, 321, 5}},      {dialog.Image1, {12, 52, 101, 77}},
-        {dialog.Label13, {120, 96, 70, 13}},    {dialog.Label8, {120, 112, 70, 13}},
-        {dialog.Bevel2, {12, 128, 361, 5}},     {dialog.Image5, {12, 140, 121, 69}},
-        {dialog.savelabel, {144, 144, 225, 29}}, {dialog.OKBtn, {152, 438, 77, 27}},
-    };
-    for (const auto &[widget, place] : places)
-        QVERIFY2(widget->geometry() == place, qPrintable(widget->objectName()));
-    // The contact block and the links start where the game puts them.
-    QCOMPARE(dialog.Label4->pos(), QPoint(180, 44));
-    QCOMPARE(dialog.Label1->pos(), QPoint(196, 44));
-    QCOMPARE(dialog.Label2->pos(), QPoint(196, 60));
-    QCOMPARE(dialog.Label3->pos(), QPoint(196, 76));
+    // The links start where the game puts them and never cut their address short.
+    for (LinkLabel *link : {dialog.EmailLink, dialog.HomepageLink})
+        QVERIFY2(link->width() >= link->sizeHint().width(), qPrintable(link->text()));
     QCOMPARE(dialog.EmailLink->pos(), QPoint(196, 96));
     QCOMPARE(dialog.HomepageLink->pos(), QPoint(196, 112));
-    QVERIFY(dialog.EmailLink->width() >= dialog.EmailLink->sizeHint().width());
-    QVERIFY(dialog.Label13->alignment() & Qt::AlignRight);
-    QVERIFY(dialog.savelabel->wordWrap());
     QVERIFY(!dialog.Image1->pixmap().isNull());
     QVERIFY(!dialog.Image5->pixmap().isNull());
-    QCOMPARE(dialog.OKBtn->text(), QStringLiteral("OK"));
-    QVERIFY(dialog.OKBtn->isDefault());
     QCOMPARE(nextTabStop(dialog.OKBtn), dialog.Memodeu);
     QCOMPARE(nextTabStop(dialog.Memodeu), dialog.Memoeng);
-    QCOMPARE(dialog.Memodeu->palette().color(QPalette::Base), QColor(206, 206, 232));
 }
 
 void TestHintFreewareTongue::infoLinksOpenTheContactAddresses()
