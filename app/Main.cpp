@@ -1,0 +1,538 @@
+#include "app/Main.h"
+
+#include "app/keyboardsink.h"
+#include "app/levelselector.h"
+#include "app/toolpanel.h"
+#include "dialogs/catalogue.h"
+#include "dialogs/gamedialogs.h"
+#include "dialogs/messagebox.h"
+#include "dialogs/modalresult.h"
+#include "game/savedgame.h"
+#include "settings/settingserror.h"
+#include "view/boardbox.h"
+#include "view/levelbox.h"
+#include "view/progressgauge.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString Common = QStringLiteral("common");
+
+/// The frame a window of the game's home platform has around its client
+/// area, for the minimum size while the window system reports none.
+constexpr QSize ClassicFrame(12, 31);
+constexpr QSize MinimumOuterSize(506, 360);
+
+std::optional<Arrow> arrowOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return Arrow::Left;
+    case Qt::Key_Up: return Arrow::Up;
+    case Qt::Key_Right: return Arrow::Right;
+    case Qt::Key_Down: return Arrow::Down;
+    default: return std::nullopt;
+    }
+}
+
+/// A setting read at start-up; a store that cannot be read is reported and
+/// the default taken, so the game still starts.
+template <typename T, typename Read>
+T readOrDefault(Read read, T fallback)
+{
+    try {
+        return read();
+    } catch (const SettingsError &error) {
+        showErrorBox(nullptr, error.message());
+        return fallback;
+    }
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    QFont font = this->font();
+    font.setPixelSize(13);
+    setFont(font);
+
+    // The board area first, then the bar over its lowest strip, then the
+    // scrolling strip: the order they are stacked in.
+    box = new BoardBox(this);
+    box->setObjectName(QStringLiteral("box"));
+    box->setFullRepaint([this] { boxPaint(); });
+    connect(box, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
+
+    gsol = new ProgressGauge(this);
+    gsol->setObjectName(QStringLiteral("gsol"));
+
+    zxbScroll = new QWidget(this);
+    zxbScroll->setObjectName(QStringLiteral("zxbScroll"));
+    zxbScroll->setAutoFillBackground(true);
+    zxbScroll->setPalette(QPalette(Qt::black));
+
+    // The keyboard sink comes before the toolbar in the tab order, so it has
+    // the focus when the window first shows.
+    DummyMemo = new KeyboardSink(this);
+    DummyMemo->setGeometry(DesignSize.width() + 5, 52, 57, 41);
+    connect(DummyMemo, &KeyboardSink::keyDown, this, &TMainForm::FormKeyDown);
+
+    tools = new ToolPanel(this);
+    connect(tools->NewGameBtn, &QToolButton::clicked, this, &TMainForm::NewGameBtnClick);
+    connect(tools->RestartBtn, &QToolButton::clicked, this, &TMainForm::RestartBtnClick);
+    connect(tools->LoadBtn, &QToolButton::clicked, this, &TMainForm::LoadGame);
+    connect(tools->SaveBtn, &QToolButton::clicked, this, &TMainForm::SaveGame);
+    connect(tools->ExitBtn, &QToolButton::clicked, this, &TMainForm::close);
+    connect(tools->sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
+    connect(tools->sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
+    connect(tools->levelscroll, &QScrollBar::valueChanged, this, &TMainForm::levelScrollChange);
+    connect(tools->TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
+    connect(tools->RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
+    connect(tools->InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
+    tools->TongueBtn->setToolTip(Catalogue::TongueHint);
+    setTabOrder(DummyMemo, tools->levelscroll);
+
+    for (QFileDialog **dialog : {&OpenDlg, &SaveDlg}) {
+        *dialog = new QFileDialog(this);
+        (*dialog)->setNameFilter(Catalogue::SavedGameFilter);
+        (*dialog)->setOption(QFileDialog::DontUseNativeDialog);
+    }
+    OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDlg->setFileMode(QFileDialog::AnyFile);
+    OpenDlg->setDefaultSuffix(QStringLiteral("zhx"));
+    SaveDlg->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDlg->setFileMode(QFileDialog::AnyFile);
+    // The game asks its own overwrite question, in its own words.
+    SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
+
+    resize(DesignSize);
+}
+
+TMainForm::~TMainForm() = default;
+
+// ---- Start-up ---------------------------------------------------------------
+
+bool TMainForm::FormCreate(const QString &programFolder)
+{
+    FirstPaint = true;
+    ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QDir::separator();
+    OpenDlg->setDirectory(ProgramFolder);
+
+    Tongue = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("tongue"), Undecided); }, Undecided);
+
+    const QString levelFile = ProgramFolder + QStringLiteral("zhop.dat");
+    LevelSetReadResult read = readLevelSet(levelFile);
+    switch (read.error) {
+    case LevelSetError::None: break;
+    case LevelSetError::CannotOpen: showErrorBox(nullptr, Catalogue::LevelSetMissing.in(Tongue)); return false;
+    case LevelSetError::TooShort: showErrorBox(nullptr, Catalogue::levelSetTooShort(Tongue, levelFile)); return false;
+    case LevelSetError::StartOutside:
+        showErrorBox(nullptr, Catalogue::levelSetStartOutside(Tongue, levelFile, read.badLevel));
+        return false;
+    }
+    LevelSet = std::move(read.levels);
+    LevelCount = int(LevelSet.size());
+
+    tools->levelscroll->setRange(1, LevelCount);
+    gsol->setMaximum(LevelCount);
+
+    const int storedLevel = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("level"), 1); }, 1);
+    CurrentLevel = std::clamp(storedLevel, 1, LevelCount);
+    tools->levelscroll->setValue(CurrentLevel);
+
+    SavedGamePath = readOrDefault([this] { return ini.ReadString(Common, QStringLiteral("save"), QString()); }, QString());
+    const AutoLoadResult saved = readSavedGameAtStart(SavedGamePath);
+    if (saved.status == AutoLoadStatus::Unreadable) {
+        showErrorBox(nullptr, Catalogue::loadFailed(Tongue, SavedGamePath));
+        return false;
+    }
+    SolvedFlags = saved.table;
+    AllSolvedFlag = allFlagged(SolvedFlags, LevelCount);
+
+    tools->SoundBtn->setChecked(readOrDefault([this] { return ini.ReadBool(Common, QStringLiteral("sound"), true); }, true));
+
+    setAutoFillBackground(true);
+    setPalette(QPalette(Qt::black));
+    tools->setPalette(QPalette(QColor(0xc0, 0xc0, 0xc0)));
+
+    LoadBoard(CurrentLevel);
+    ApplyTongue();
+    return true;
+}
+
+// ---- Drawing ----------------------------------------------------------------
+
+void TMainForm::LoadBoard(int n)
+{
+    board = loadBoard(LevelSet[n - 1]);
+}
+
+void TMainForm::DrawCell(int col, int row)
+{
+    box->DrawCell(units, board, col, row);
+}
+
+void TMainForm::DrawHero(int col, int row)
+{
+    box->DrawHero(units, col, row);
+}
+
+void TMainForm::drawWholeBoard()
+{
+    for (int col = 0; col < BoardSide; ++col)
+        for (int row = 0; row < BoardSide; ++row)
+            DrawCell(col, row);
+    DrawHero(board.heroColumn, board.heroRow);
+}
+
+void TMainForm::boxPaint()
+{
+    if (FirstPaint) {
+        // The greetings are modal dialogs: they run once the paint is over,
+        // and the board is drawn after them.
+        QTimer::singleShot(0, this, &TMainForm::runFirstPaint);
+        return;
+    }
+    drawWholeBoard();
+    levelboxPaint();
+    UpdateStatus();
+}
+
+void TMainForm::runFirstPaint()
+{
+    if (!FirstPaint)
+        return;
+    showLevelInSelector(CurrentLevel);
+    FirstPaint = false;
+    if (m_dialogs) {
+        if (Tongue == Undecided) {
+            m_dialogs->tongue->exec();
+            ApplyTongue();
+        }
+        m_dialogs->freeware->exec();
+    }
+    box->invalidateAll();
+}
+
+void TMainForm::ComputeLayout()
+{
+    const int cw = width(), ch = height();
+    units = computeUnits(cw, ch);
+    gsol->setGeometry(0, ch - StripHeight - StripHeight, cw, StripHeight);
+    DummyMemo->move(cw + 5, DummyMemo->y());
+}
+
+void TMainForm::resizeEvent(QResizeEvent *)
+{
+    const int cw = width(), ch = height();
+    tools->setGeometry(0, 0, cw, ToolPanel::PanelHeight);
+    box->setGeometry(0, ToolPanel::PanelHeight, cw, ch - ToolPanel::PanelHeight - StripHeight);
+    zxbScroll->setGeometry(0, ch - StripHeight, cw, StripHeight);
+    ComputeLayout();
+}
+
+void TMainForm::showEvent(QShowEvent *)
+{
+    // The smallest outer size, whatever frame the window system puts round
+    // the client area; a thin frame must not push the client area past the
+    // size the game is designed for.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty())
+        frame = ClassicFrame;
+    setMinimumSize((MinimumOuterSize - frame).boundedTo(DesignSize));
+    DummyMemo->setFocus();
+}
+
+// ---- Playing ------------------------------------------------------------------
+
+void TMainForm::keyPressEvent(QKeyEvent *event)
+{
+    FormKeyDown(event->key(), event->modifiers());
+}
+
+void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    if (State == GameState::Playing)
+        carryOut(interpretKey(board, arrowOf(key), shift.testFlag(Qt::ShiftModifier)));
+}
+
+void TMainForm::boxMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    // Any button, with or without Shift: only the place counts.
+    if (State == GameState::Playing)
+        carryOut(interpretClick(board, CellAtPoint(units, x, y)));
+}
+
+void TMainForm::carryOut(const Answer &answer)
+{
+    switch (answer.kind) {
+    case Answer::Nothing: break;
+    case Answer::Jump: MoveHero(answer.target, answer.longJump); break;
+    case Answer::Lose: LoseLevel(); break;
+    case Answer::Solve: SolveLevel(); break;
+    }
+}
+
+void TMainForm::MoveHero(Cell target, bool longJump)
+{
+    PlayEffect(longJump ? 2 : 1);
+    const Cell left = applyJump(board, target);
+    DrawCell(left.column, left.row);
+    DrawHero(target.column, target.row);
+}
+
+void TMainForm::LoseLevel()
+{
+    State = GameState::Lost;
+    PlayEffect(3);
+    if (m_dialogs && m_dialogs->lostLevel->exec() == ModalResult::Yes)
+        GoToLevel(CurrentLevel);
+}
+
+void TMainForm::SolveLevel()
+{
+    board.clear(board.heroColumn, board.heroRow);
+    DrawCell(board.heroColumn, board.heroRow);
+    SolvedFlags[CurrentLevel] = 1;
+    State = GameState::Solved;
+    levelboxPaint();
+    const int solved = progressCount(SolvedFlags, LevelCount);
+    gsol->setPosition(solved);
+    if (solved < LevelCount || AllSolvedFlag) {
+        PlayEffect(4);
+        if (m_dialogs && m_dialogs->nextLevel->exec() == ModalResult::Yes && CurrentLevel < LevelCount) {
+            GoToLevel(CurrentLevel + 1);
+            showLevelInSelector(CurrentLevel);
+            UpdateStatus();
+        }
+    } else {
+        PlayEffect(5);
+        if (m_dialogs)
+            m_dialogs->allLevels->exec();
+        AllSolvedFlag = true;
+    }
+}
+
+void TMainForm::PlayEffect(int effect)
+{
+    if (soundOn())
+        emit effectPlayed(effect);
+}
+
+bool TMainForm::soundOn() const
+{
+    return tools->SoundBtn->isChecked();
+}
+
+// ---- Levels -------------------------------------------------------------------
+
+void TMainForm::GoToLevel(int n)
+{
+    CurrentLevel = n;
+    LoadBoard(n);
+    drawWholeBoard();
+    State = GameState::Playing;
+    UpdateStatus();
+}
+
+void TMainForm::showLevelInSelector(int level)
+{
+    // Moving the selector raises its change event, which loads the same
+    // level once more; setting the position it already has raises none.
+    tools->levelscroll->setValue(level);
+}
+
+void TMainForm::RestartBtnClick()
+{
+    if (State == GameState::Playing && m_dialogs && m_dialogs->giveUp->exec() == ModalResult::Cancel)
+        return;
+    GoToLevel(CurrentLevel);
+}
+
+void TMainForm::NewGameBtnClick()
+{
+    // Asked in every state: a player who has just lost or solved a level
+    // expects the button to start the new game too.
+    if (m_dialogs && m_dialogs->restart->exec() == ModalResult::Cancel)
+        return;
+    CurrentLevel = 1;
+    showLevelInSelector(1);
+    clearProgress(SolvedFlags, LevelCount);
+    GoToLevel(1);
+    UpdateStatus();
+}
+
+void TMainForm::sDownBtnClick()
+{
+    goToUnsolved(SearchDirection::Previous);
+}
+
+void TMainForm::sUpBtnClick()
+{
+    goToUnsolved(SearchDirection::Next);
+}
+
+void TMainForm::goToUnsolved(SearchDirection direction)
+{
+    const std::optional<int> level = findUnsolved(SolvedFlags, LevelCount, CurrentLevel, direction);
+    if (!level)
+        return;
+    GoToLevel(*level);
+    showLevelInSelector(*level);
+    UpdateStatus();
+}
+
+void TMainForm::levelScrollChange(int position)
+{
+    if (LevelSet.empty())
+        return;
+    GoToLevel(position);
+    UpdateStatus();
+    DummyMemo->setFocus();
+}
+
+// ---- Status and language --------------------------------------------------------
+
+void TMainForm::levelboxPaint()
+{
+    const bool solved = SolvedFlags.isSolved(CurrentLevel);
+    tools->levelbox->showLevel(CurrentLevel, solved);
+    tools->levelbox->setToolTip(Catalogue::levelHint(Tongue, CurrentLevel, solved));
+}
+
+void TMainForm::UpdateStatus()
+{
+    const QString name = SavedGamePath.isEmpty() ? QString() : QFileInfo(SavedGamePath).fileName();
+    levelboxPaint();
+    setWindowTitle(Catalogue::mainCaption(Tongue, name));
+    const int solved = progressCount(SolvedFlags, LevelCount);
+    gsol->setMaximum(LevelCount);
+    gsol->setPosition(solved);
+    gsol->setToolTip(Catalogue::progressHint(Tongue, solved, LevelCount));
+}
+
+void TMainForm::ApplyTongue()
+{
+    using namespace Catalogue;
+    tools->LoadBtn->setToolTip(LoadHint.in(Tongue));
+    tools->SaveBtn->setToolTip(SaveHint.in(Tongue));
+    tools->NewGameBtn->setToolTip(NewGameHint.in(Tongue));
+    tools->RestartBtn->setToolTip(RestartHint.in(Tongue));
+    tools->SoundBtn->setToolTip(SoundHint.in(Tongue));
+    tools->RulesBtn->setToolTip(RulesHint.in(Tongue));
+    tools->ExitBtn->setToolTip(ExitHint.in(Tongue));
+    tools->InfoBtn->setToolTip(InfoHint.in(Tongue));
+    tools->sUpBtn->setToolTip(NextUnsolvedHint.in(Tongue));
+    tools->sDownBtn->setToolTip(PreviousUnsolvedHint.in(Tongue));
+    tools->levelscroll->setToolTip(LevelScrollHint.in(Tongue));
+    tools->levellabel->setText(LevelLabel.in(Tongue));
+    MarqueeLine = Marquee.in(Tongue);
+    UpdateStatus();
+}
+
+void TMainForm::TongueBtnClick()
+{
+    if (m_dialogs)
+        m_dialogs->tongue->exec();
+    ApplyTongue();
+}
+
+void TMainForm::rules()
+{
+    if (m_dialogs)
+        m_dialogs->hint->exec();
+}
+
+void TMainForm::info()
+{
+    if (m_dialogs)
+        m_dialogs->freeware->exec();
+}
+
+// ---- Saved games ------------------------------------------------------------------
+
+void TMainForm::SaveGame()
+{
+    const QFileInfo current(SavedGamePath);
+    if (!SavedGamePath.isEmpty() && current.exists()) {
+        SaveDlg->setDirectory(current.absolutePath());
+        SaveDlg->selectFile(current.fileName());
+    }
+    QString name;
+    for (;;) {
+        if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty())
+            return;
+        name = withSavedGameExtension(SaveDlg->selectedFiles().constFirst());
+        if (!QFileInfo::exists(name) || askWarning(this, Catalogue::overwriteQuestion(Tongue, QFileInfo(name).fileName())))
+            break;
+    }
+    SavedGamePath = name;
+    if (!writeSavedGame(name, SolvedFlags))
+        showErrorBox(this, Catalogue::saveFailed(Tongue, QFileInfo(name).fileName()));
+    UpdateStatus();
+}
+
+void TMainForm::LoadGame()
+{
+    if (!SavedGamePath.isEmpty())
+        OpenDlg->setDirectory(QFileInfo(SavedGamePath).absolutePath());
+    if (OpenDlg->exec() != QDialog::Accepted || OpenDlg->selectedFiles().isEmpty())
+        return;
+    const QString name = OpenDlg->selectedFiles().constFirst();
+    if (name.isEmpty())
+        return;
+    if (QFileInfo::exists(name)) {
+        if (const std::optional<SolvedTable> loaded = readSavedGameForLoad(name)) {
+            SolvedFlags = *loaded;
+            SavedGamePath = name;
+        } else {
+            showErrorBox(this, Catalogue::loadFailed(Tongue, name));
+        }
+    }
+    UpdateStatus();
+}
+
+// ---- Closing ----------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // A second request while the shutdown dialogs are open changes nothing.
+    if (m_closing || !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    return !m_dialogs || m_dialogs->endGame->exec() == ModalResult::Yes;
+}
+
+void TMainForm::FormClose()
+{
+    SaveGame();
+    if (m_dialogs)
+        m_dialogs->freeware->exec();
+    // A settings folder that cannot be written must not keep the game from
+    // closing: the player is told once, and the close goes on.
+    try {
+        ini.WriteBool(Common, QStringLiteral("sound"), soundOn());
+        ini.WriteInteger(Common, QStringLiteral("level"), CurrentLevel);
+        ini.WriteInteger(Common, QStringLiteral("tongue"), Tongue);
+        ini.WriteString(Common, QStringLiteral("save"), SavedGamePath);
+    } catch (const SettingsError &error) {
+        showErrorBox(this, error.message());
+    }
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The main window: it holds the whole game state for the run and sequences
+// what each key, click and button means on screen, in sound and in dialogs.
+// The rules themselves live in game/; drawing in view/; questions in dialogs/.
+
+#include "game/board.h"
+#include "game/levelset.h"
+#include "game/progress.h"
+#include "settings/settingsstore.h"
+#include "view/boardgeometry.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class BoardBox;
+struct GameDialogs;
+class KeyboardSink;
+class ProgressGauge;
+class QFileDialog;
+class ToolPanel;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    /// The client size the window is designed for.
+    static constexpr QSize DesignSize{494, 362};
+    /// The height of the scrolling strip at the bottom and of the progress bar.
+    static constexpr int StripHeight = 15;
+
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    /// The start-up of the window: settings, level set, saved game, first
+    /// level, with the level set read from the program's own folder unless
+    /// another is given. False when the game cannot start; the player has
+    /// been told why.
+    bool FormCreate(const QString &programFolder = QString());
+    /// Hands over the dialogs, created right after the window.
+    void setDialogs(GameDialogs *dialogs) { m_dialogs = dialogs; }
+
+    // ---- The game's state, for the whole run --------------------------------
+    QString ProgramFolder;
+    int Tongue = -1;
+    std::vector<LevelRecord> LevelSet;
+    int LevelCount = 0;
+    int CurrentLevel = 1;
+    Board board;
+    GameState State = GameState::Playing;
+    SolvedTable SolvedFlags;
+    bool AllSolvedFlag = false;
+    QString SavedGamePath;
+    bool FirstPaint = true;
+    QString MarqueeLine; ///< the text of the scrolling strip, in the current language
+    DrawingUnits units;
+
+    // ---- Controls ----------------------------------------------------------
+    ToolPanel *tools = nullptr;
+    BoardBox *box = nullptr;
+    ProgressGauge *gsol = nullptr;
+    QWidget *zxbScroll = nullptr;
+    KeyboardSink *DummyMemo = nullptr;
+    QFileDialog *OpenDlg = nullptr;
+    QFileDialog *SaveDlg = nullptr;
+
+    // ---- What the game does --------------------------------------------------
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void boxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void GoToLevel(int n);
+    void UpdateStatus();
+    void levelboxPaint();
+    void ApplyTongue();
+    void SaveGame();
+    void LoadGame();
+    bool soundOn() const;
+
+signals:
+    /// A sound effect is due: 1 short jump, 2 long jump, 3 lost, 4 level
+    /// solved, 5 all levels solved. Only while sound is on.
+    void effectPlayed(int effect);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void LoadBoard(int n);
+    void DrawCell(int col, int row);
+    void DrawHero(int col, int row);
+    void drawWholeBoard();
+    void boxPaint();
+    void runFirstPaint();
+    void ComputeLayout();
+    void carryOut(const Answer &answer);
+    void MoveHero(Cell target, bool longJump);
+    void LoseLevel();
+    void SolveLevel();
+    void PlayEffect(int effect);
+    void showLevelInSelector(int level);
+
+    void RestartBtnClick();
+    void NewGameBtnClick();
+    void sDownBtnClick();
+    void sUpBtnClick();
+    void goToUnsolved(SearchDirection direction);
+    void levelScrollChange(int position);
+    void TongueBtnClick();
+    void rules();
+    void info();
+
+    bool FormCloseQuery();
+    void FormClose();
+
+    SettingsStore ini;
+    GameDialogs *m_dialogs = nullptr;
+    bool m_closing = false;
+};

@@ -1,0 +1,88 @@
+#include "app/toolpanel.h"
+
+#include "app/levelselector.h"
+#include "view/levelbox.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+/// A frame drawn under or around the level selector and level display.
+QFrame *shape(QWidget *parent, const char *name, QRect place, QFrame::Shape kind, QFrame::Shadow shadow)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameStyle(kind | shadow);
+    frame->setGeometry(place);
+    return frame;
+}
+
+} // namespace
+
+ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("ToolPanel"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setPalette(QPalette(palette().color(QPalette::Button)));
+
+    NewGameBtn = pictureButton("NewGameBtn", QStringLiteral("bomb"), {4, 4, 25, 25});
+    RestartBtn = pictureButton("RestartBtn", QStringLiteral("restart"), {28, 4, 25, 25});
+    LoadBtn = pictureButton("LoadBtn", QStringLiteral("load"), {52, 4, 25, 25});
+    SaveBtn = pictureButton("SaveBtn", QStringLiteral("save"), {76, 4, 25, 25});
+    SoundBtn = pictureButton("SoundBtn", QStringLiteral("sound"), {100, 4, 25, 25});
+    SoundBtn->setCheckable(true);
+    ExitBtn = pictureButton("ExitBtn", QStringLiteral("door"), {124, 4, 25, 25});
+    sDownBtn = pictureButton("sDownBtn", QStringLiteral("previous"), {153, 7, 20, 20});
+
+    // The selector in its black frame.
+    auto *frame = shape(this, "Shape2", {172, 7, 93, 20}, QFrame::Box, QFrame::Plain);
+    frame->setPalette(QPalette(Qt::black));
+    levelscroll = new LevelSelector(this);
+    levelscroll->setGeometry(173, 8, 92, 18);
+    levelscroll->setRange(1, 1);
+
+    sUpBtn = pictureButton("sUpBtn", QStringLiteral("next"), {264, 7, 20, 20});
+
+    // The level display: a black ground in a sunken frame, the word for
+    // level and the LED digits with the face.
+    auto *ground = shape(this, "Shape1", {292, 5, 101, 24}, QFrame::NoFrame, QFrame::Plain);
+    ground->setAutoFillBackground(true);
+    ground->setPalette(QPalette(Qt::black));
+    shape(this, "Bevel2", {292, 4, 101, 26}, QFrame::Panel, QFrame::Sunken);
+    levellabel = new QLabel(this);
+    levellabel->setObjectName(QStringLiteral("levellabel"));
+    levellabel->setGeometry(296, 12, 45, 16);
+    QFont labelFont(QStringLiteral("MS Sans Serif"));
+    labelFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")});
+    labelFont.setPixelSize(12);
+    levellabel->setFont(labelFont);
+    QPalette yellow = levellabel->palette();
+    yellow.setColor(QPalette::WindowText, Qt::yellow);
+    levellabel->setPalette(yellow);
+    levellabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    levelbox = new LevelBox(this);
+    levelbox->setObjectName(QStringLiteral("levelbox"));
+    levelbox->setGeometry(334, 7, 57, 20);
+
+    TongueBtn = pictureButton("TongueBtn", QStringLiteral("lips"), {397, 4, 25, 25});
+    RulesBtn = pictureButton("RulesBtn", QStringLiteral("rules"), {421, 4, 25, 25});
+    InfoBtn = pictureButton("InfoBtn", QStringLiteral("info"), {445, 4, 25, 25});
+}
+
+QToolButton *ToolPanel::pictureButton(const char *name, const QString &picture, QRect place)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    // Buttons never take the keyboard from the board.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QIcon(QStringLiteral(":/pictures/%1.svg").arg(picture)));
+    const int side = place.width() - 5;
+    button->setIconSize(QSize(side, side));
+    button->setGeometry(place);
+    return button;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The application with the game's general error handler: a failure raised
+// inside an event handler (a settings read or write, say) is shown in a
+// "Fehler" box, that handler goes no further, and the game goes on.
+
+#include <QApplication>
+
+class ZorbixApplication : public QApplication {
+    Q_OBJECT
+public:
+    ZorbixApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};

@@ -1,0 +1,97 @@
+#pragma once
+// Answers the modal dialogs and message boxes a flow opens, one after the
+// other, as a player would, and remembers which ones came.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+class DialogAnswerer : public QObject {
+public:
+    using Answer = std::function<void(QWidget *)>;
+
+    DialogAnswerer()
+    {
+        m_timer.setInterval(2);
+        connect(&m_timer, &QTimer::timeout, this, &DialogAnswerer::tick);
+        m_timer.start();
+    }
+
+    /// The next modal window that opens gets this answer.
+    DialogAnswerer &then(Answer answer)
+    {
+        m_answers.push_back(std::move(answer));
+        return *this;
+    }
+    /// Presses the button with this object name (or, failing that, this text).
+    DialogAnswerer &press(const QString &button)
+    {
+        return then([button](QWidget *w) { findButton(w, button)->click(); });
+    }
+    /// Closes the dialog by its close box.
+    DialogAnswerer &closeBox()
+    {
+        return then([](QWidget *w) { w->close(); });
+    }
+
+    /// The class names of the modal windows answered so far, in order.
+    const QStringList &seen() const { return m_seen; }
+    bool done() const { return m_answers.empty(); }
+    void clear()
+    {
+        m_seen.clear();
+        m_answers.clear();
+    }
+
+    static QAbstractButton *findButton(QWidget *w, const QString &name)
+    {
+        if (auto *b = w->findChild<QAbstractButton *>(name))
+            return b;
+        for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+            if (b->text() == name)
+                return b;
+        qFatal("no button %s in %s", qPrintable(name), w->metaObject()->className());
+    }
+
+private:
+    void tick()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) {
+            m_last = nullptr;
+            return;
+        }
+        if (w == m_last)
+            return;
+        m_last = w;
+        m_seen << QString::fromLatin1(w->metaObject()->className());
+        if (m_answers.empty()) {
+            // Nobody expected it: turn it away, and let seen() tell.
+            m_seen.last().prepend(QLatin1Char('!'));
+            if (auto *dialog = qobject_cast<QDialog *>(w))
+                dialog->reject();
+            else
+                w->close();
+            if (!w->isVisible())
+                m_last = nullptr;
+            return;
+        }
+        Answer answer = std::move(m_answers.front());
+        m_answers.pop_front();
+        answer(w);
+        // A dialog closed at once may be shown again before the next tick.
+        if (!w->isVisible())
+            m_last = nullptr;
+    }
+
+    QTimer m_timer;
+    std::deque<Answer> m_answers;
+    QStringList m_seen;
+    QPointer<QWidget> m_last;
+};

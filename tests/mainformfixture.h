@@ -1,0 +1,125 @@
+#pragma once
+// A main window started as the program starts it, in a folder of its own
+// with its own level set and its own settings, its dialogs answered by a
+// DialogAnswerer.
+
+#include "app/Main.h"
+#include "app/keyboardsink.h"
+#include "app/levelselector.h"
+#include "app/toolpanel.h"
+#include "boardpicture.h"
+#include "dialoganswerer.h"
+#include "dialogs/gamedialogs.h"
+#include "view/boardbox.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+/// Two platforms in a row: Right, then any key solves.
+inline const BoardPicture TwoInARow = {"H#......", "........", "........", "........",
+                                       "........", "........", "........", "........"};
+/// The hero with platforms to his right and below, and empty cells around.
+inline const BoardPicture Crossing = {"........", "........", "..H#....", "..#.....",
+                                      "........", "........", "........", "........"};
+
+struct MainFormFixture {
+    QTemporaryDir folder;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<GameDialogs> dialogs;
+    DialogAnswerer answers;
+    std::unique_ptr<QSignalSpy> effects;
+
+    MainFormFixture() { qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit()); }
+
+    QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
+    QString iniPath() const { return folder.filePath(QStringLiteral("config/ZorbixGames/ZorbixHoplix/V1.ini")); }
+
+    void writeLevels(const std::vector<LevelRecord> &levels) const { writeLevelBytes(serializeLevelSet(levels)); }
+    void writeLevels(int count, const BoardPicture &picture) const
+    {
+        writeLevels(std::vector<LevelRecord>(count, levelFromPicture(picture)));
+    }
+    void writeLevelBytes(const QByteArray &bytes) const
+    {
+        QDir().mkpath(programFolder());
+        QFile file(programFolder() + QStringLiteral("/zhop.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    /// Settings as the player left them, in the INI file's own words.
+    void writeSettings(const QString &commonLines) const
+    {
+        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[common]\n" + commonLines.toUtf8());
+    }
+    QString settingsText() const
+    {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    /// Runs the start-up; false when the game would not start.
+    bool create()
+    {
+        form = std::make_unique<TMainForm>();
+        effects = std::make_unique<QSignalSpy>(form.get(), &TMainForm::effectPlayed);
+        if (!form->FormCreate(programFolder()))
+            return false;
+        dialogs = std::make_unique<GameDialogs>(form.get(), form->Tongue);
+        form->setDialogs(dialogs.get());
+        return true;
+    }
+    /// Start-up, show, and the greetings of the first paint answered.
+    void start()
+    {
+        QVERIFY(create());
+        if (form->Tongue == -1)
+            answers.press(QStringLiteral("EnglishBtn"));
+        answers.press(QStringLiteral("OKBtn"));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTRY_VERIFY(!form->FirstPaint && answers.done());
+        activate();
+        QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
+        answers.clear();
+        effects->clear();
+    }
+
+    /// Without a window manager nothing gives the activation back to the
+    /// main window when a dialog closes: the test does it.
+    void activate()
+    {
+        QApplication::setActiveWindow(form.get());
+        QTRY_COMPARE(QApplication::activeWindow(), form.get());
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        if (QApplication::activeWindow() != form.get())
+            activate();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    /// A click in the middle of a cell's platform.
+    void click(int col, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QRect hero = heroRect(form->units, col, row);
+        QTest::mouseClick(form->box, button, Qt::NoModifier, hero.center());
+    }
+    QPoint heroCentre() const
+    {
+        return heroRect(form->units, form->board.heroColumn, form->board.heroRow).center();
+    }
+    QList<int> effectList() const
+    {
+        QList<int> list;
+        for (const QList<QVariant> &args : *effects)
+            list << args.at(0).toInt();
+        return list;
+    }
+};

@@ -1,0 +1,486 @@
+// Whole flows through the main window with real key and mouse events, the
+// dialogs answered as a player would.
+#include "mainformfixture.h"
+
+#include "game/savedgame.h"
+#include "view/levelbox.h"
+#include "view/progressgauge.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QToolButton>
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+private slots:
+    void startsAtTheDesignSizeOnBlack();
+    void arrowMovesAndThePlatformVanishes();
+    void shiftDoublesTheJump();
+    void anyKeySolvesTheLastPlatform();
+    void loseThenRepeat();
+    void loseThenNoIgnoresInputUntilRestart();
+    void clicksMoveLoseOrDoNothing();
+    void clickAnywhereSolvesTheLastPlatform();
+    void solveThenNextLevel();
+    void allLevelsNoticeOncePerRun();
+    void searchesWrapAround();
+    void newGameKeepsAllSolvedFlag();
+    void restartAsksOnlyWhilePlaying();
+    void levelSelectorGivesTheKeysBack();
+    void tabMovesBetweenSinkAndSelector();
+    void storedLevelIsClamped_data();
+    void storedLevelIsClamped();
+    void closeAnsweredNoChangesNothing();
+    void closeWritesTheSettings();
+    void firstStartAsksTheLanguage();
+    void badLevelFiles_data();
+    void badLevelFiles();
+    void savedGameAtStart();
+    void missingSavedGameIsSkipped();
+    void unreadableSavedGameEndsTheStart();
+};
+
+void TestMainForm::startsAtTheDesignSizeOnBlack()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    QCOMPARE(f.form->size(), QSize(494, 362));
+    QCOMPARE(f.form->units, (DrawingUnits{19, 32, 14, 24, 5}));
+    QCOMPARE(f.form->box->geometry(), QRect(0, 33, 494, 314));
+    QCOMPARE(f.form->gsol->geometry(), QRect(0, 332, 494, 15));
+    QCOMPARE(f.form->DummyMemo->x(), 499);
+    QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
+    QCOMPARE(f.form->box->canvas().pixelColor(1, 1), EmptyColor);
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware"));
+    QCOMPARE(f.form->State, GameState::Playing);
+}
+
+void TestMainForm::arrowMovesAndThePlatformVanishes()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    const QPoint start = f.heroCentre();
+    f.key(Qt::Key_Right);
+    QCOMPARE(f.form->board.heroColumn, 3);
+    QVERIFY(!f.form->board.hasPlatform(2, 2));
+    QCOMPARE(f.effectList(), QList<int>{1});
+    QCOMPARE(f.form->box->canvas().pixelColor(start), EmptyColor);
+    QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+}
+
+void TestMainForm::shiftDoublesTheJump()
+{
+    MainFormFixture f;
+    f.writeLevels(2, {"H.#.#...", "........", "........", "........", "........", "........", "........", "........"});
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(f.form->board.heroColumn, 2);
+    QCOMPARE(f.effectList(), QList<int>{2});
+    // The sound button up: no effect, the move all the same.
+    f.form->tools->SoundBtn->click();
+    f.key(Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(f.form->board.heroColumn, 4);
+    QCOMPARE(f.effectList(), QList<int>{2});
+}
+
+void TestMainForm::anyKeySolvesTheLastPlatform()
+{
+    MainFormFixture f;
+    f.writeLevels(2, TwoInARow);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Right);
+    f.answers.press(QStringLiteral("NoBtn"));
+    QTest::keyClick(f.form->DummyMemo, Qt::Key_Shift); // Shift alone
+    QCOMPARE(f.answers.seen(), QStringList{"TNextLevelDlg"});
+    QCOMPARE(f.form->State, GameState::Solved);
+    QCOMPARE(f.form->board.platformCount(), 0);
+    QVERIFY(f.form->SolvedFlags.isSolved(1));
+    QCOMPARE(f.effectList(), (QList<int>{1, 4}));
+    QCOMPARE(f.form->gsol->position(), 1);
+    // Solved: keys do nothing any more.
+    f.key(Qt::Key_Left);
+    QCOMPARE(f.form->board.heroColumn, 1);
+}
+
+void TestMainForm::loseThenRepeat()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Right); // onto (3, 2)
+    f.answers.press(QStringLiteral("YesBtn"));
+    f.key(Qt::Key_Right); // (4, 2) is empty
+    QCOMPARE(f.answers.seen(), QStringList{"TLostLevelDlg"});
+    QCOMPARE(f.effectList(), (QList<int>{1, 3}));
+    // The same level afresh.
+    QCOMPARE(f.form->State, GameState::Playing);
+    QCOMPARE(f.form->board.heroColumn, 2);
+    QCOMPARE(f.form->board.platformCount(), 3);
+    QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+}
+
+void TestMainForm::loseThenNoIgnoresInputUntilRestart()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.answers.press(QStringLiteral("NoBtn"));
+    f.key(Qt::Key_Up, Qt::ShiftModifier); // off the board
+    QCOMPARE(f.form->State, GameState::Lost);
+    f.key(Qt::Key_Right);
+    f.click(3, 2);
+    QCOMPARE(f.form->board.heroColumn, 2); // nothing moved
+    // The hero stays drawn where he stood.
+    QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+    f.form->tools->RestartBtn->click(); // no question while lost
+    QCOMPARE(f.answers.seen(), QStringList{"TLostLevelDlg"});
+    QCOMPARE(f.form->State, GameState::Playing);
+}
+
+void TestMainForm::clicksMoveLoseOrDoNothing()
+{
+    MainFormFixture f;
+    f.writeLevels(2, {"........", "........", "..H#.#..", "..#.....", "..#.....", "........", "........", "........"});
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.click(5, 2); // three away: nothing
+    f.click(3, 3); // diagonal platform? empty: loses below
+    QCOMPARE(f.form->State, GameState::Lost);
+    f.form->tools->RestartBtn->click();
+    QTest::mouseClick(f.form->box, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); // on no cell
+    f.click(2, 2);                                                                // his own platform
+    QCOMPARE(f.form->board.heroColumn, 2);
+    QCOMPARE(f.form->State, GameState::Playing);
+    f.click(2, 4, Qt::RightButton); // two down, with the right button
+    QCOMPARE(f.form->board.heroRow, 4);
+    QCOMPARE(f.effectList(), (QList<int>{3, 2}));
+    QCOMPARE(f.answers.seen(), QStringList{"!TLostLevelDlg"});
+}
+
+void TestMainForm::clickAnywhereSolvesTheLastPlatform()
+{
+    MainFormFixture f;
+    f.writeLevels(1, TwoInARow);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.click(1, 0, Qt::MiddleButton);
+    f.answers.press(QStringLiteral("OKBtn"));
+    QTest::mouseClick(f.form->box, Qt::LeftButton, Qt::NoModifier, QPoint(480, 300));
+    QCOMPARE(f.form->State, GameState::Solved);
+    QCOMPARE(f.answers.seen(), QStringList{"TAllLevelsDlg"});
+}
+
+void TestMainForm::solveThenNextLevel()
+{
+    MainFormFixture f;
+    f.writeLevels({levelFromPicture(TwoInARow), levelFromPicture(Crossing)});
+    f.writeSettings("tongue=0\n");
+    f.start();
+    QCOMPARE(f.form->tools->levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
+    f.key(Qt::Key_Right);
+    f.answers.press(QStringLiteral("YesBtn"));
+    f.key(Qt::Key_A);
+    QCOMPARE(f.answers.seen(), QStringList{"TNextLevelDlg"});
+    QCOMPARE(f.form->CurrentLevel, 2);
+    QCOMPARE(f.form->tools->levelscroll->value(), 2);
+    QCOMPARE(f.form->State, GameState::Playing);
+    QCOMPARE(f.form->board.heroRow, 2);
+    QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 2 levels solved"));
+    // Yes on the highest level leaves the game there, solved.
+    f.form->SolvedFlags[2] = 0;
+    f.answers.press(QStringLiteral("YesBtn"));
+    f.form->GoToLevel(2);
+    f.form->board = loadBoard(levelFromPicture(TwoInARow));
+    f.key(Qt::Key_Right);
+    f.answers.clear();
+    f.answers.press(QStringLiteral("OKBtn"));
+    f.key(Qt::Key_A);
+    QCOMPARE(f.answers.seen(), QStringList{"TAllLevelsDlg"});
+    QCOMPARE(f.form->CurrentLevel, 2);
+    QCOMPARE(f.form->State, GameState::Solved);
+}
+
+void TestMainForm::allLevelsNoticeOncePerRun()
+{
+    MainFormFixture f;
+    f.writeLevels(2, TwoInARow);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.form->SolvedFlags[2] = 1;
+    f.key(Qt::Key_Right);
+    f.answers.press(QStringLiteral("OKBtn"));
+    f.key(Qt::Key_Space);
+    QVERIFY(f.form->AllSolvedFlag);
+    QCOMPARE(f.effectList(), (QList<int>{1, 5}));
+    // Solving again in the same run: the ordinary question and sound.
+    f.form->tools->RestartBtn->click();
+    f.key(Qt::Key_Right);
+    f.answers.press(QStringLiteral("NoBtn"));
+    f.key(Qt::Key_Space);
+    QCOMPARE(f.answers.seen(), (QStringList{"TAllLevelsDlg", "TNextLevelDlg"}));
+    QCOMPARE(f.effectList(), (QList<int>{1, 5, 1, 4}));
+    QCOMPARE(f.form->gsol->position(), 2);
+}
+
+void TestMainForm::searchesWrapAround()
+{
+    MainFormFixture f;
+    f.writeLevels(10, Crossing);
+    f.writeSettings("tongue=0\nlevel=5\n");
+    f.start();
+    for (int level = 1; level <= 10; ++level)
+        f.form->SolvedFlags[level] = (level == 3 || level == 7) ? 0 : 1;
+    f.form->tools->sDownBtn->click();
+    QCOMPARE(f.form->CurrentLevel, 3);
+    QCOMPARE(f.form->tools->levelscroll->value(), 3);
+    f.form->tools->sDownBtn->click(); // wraps past 1 to 10, on down to 7
+    QCOMPARE(f.form->CurrentLevel, 7);
+    f.form->tools->sUpBtn->click(); // wraps past 10 to 3
+    QCOMPARE(f.form->CurrentLevel, 3);
+    f.form->SolvedFlags[7] = 1; // only the current level unsolved: nothing
+    f.form->tools->sUpBtn->click();
+    f.form->tools->sDownBtn->click();
+    QCOMPARE(f.form->CurrentLevel, 3);
+    QVERIFY(f.answers.seen().isEmpty());
+}
+
+void TestMainForm::newGameKeepsAllSolvedFlag()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=0\nlevel=2\n");
+    f.start();
+    for (int level = 1; level <= 3; ++level)
+        f.form->SolvedFlags[level] = 1;
+    f.form->SolvedFlags[4] = 1; // above the level count: kept
+    f.form->AllSolvedFlag = true;
+    f.answers.press(QStringLiteral("CancelBtn"));
+    f.form->tools->NewGameBtn->click();
+    QCOMPARE(f.form->CurrentLevel, 2);
+    f.answers.press(QStringLiteral("OKBtn"));
+    f.form->tools->NewGameBtn->click();
+    QCOMPARE(f.answers.seen(), (QStringList{"TRestartDlg", "TRestartDlg"}));
+    QCOMPARE(f.form->CurrentLevel, 1);
+    QCOMPARE(f.form->tools->levelscroll->value(), 1);
+    QCOMPARE(progressCount(f.form->SolvedFlags, 3), 0);
+    QCOMPARE(f.form->SolvedFlags[4], 1);
+    QVERIFY(f.form->AllSolvedFlag);
+}
+
+void TestMainForm::restartAsksOnlyWhilePlaying()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Right);
+    f.answers.press(QStringLiteral("CancelBtn"));
+    f.form->tools->RestartBtn->click();
+    QCOMPARE(f.form->board.heroColumn, 3);
+    f.answers.press(QStringLiteral("OKBtn"));
+    f.form->tools->RestartBtn->click();
+    QCOMPARE(f.form->board.heroColumn, 2);
+    QCOMPARE(f.answers.seen(), (QStringList{"TGiveUpDlg", "TGiveUpDlg"}));
+}
+
+void TestMainForm::levelSelectorGivesTheKeysBack()
+{
+    MainFormFixture f;
+    f.writeLevels(30, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Right); // a level in progress is left without a question
+    QScrollBar *selector = f.form->tools->levelscroll;
+    QTest::mouseClick(selector, Qt::LeftButton, Qt::NoModifier, QPoint(60, 9)); // the track: +10
+    QCOMPARE(f.form->CurrentLevel, 11);
+    QCOMPARE(f.form->board.heroColumn, 2);
+    QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
+    f.key(Qt::Key_Down);
+    QCOMPARE(f.form->board.heroRow, 3);
+    QVERIFY(f.answers.seen().isEmpty());
+}
+
+void TestMainForm::tabMovesBetweenSinkAndSelector()
+{
+    MainFormFixture f;
+    f.writeLevels(5, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.form->tools->levelscroll);
+    QCOMPARE(f.form->board.heroColumn, 2); // the Tab never reached the game
+    f.key(Qt::Key_Right); // moves the selector by one, and the keys come back
+    QCOMPARE(f.form->CurrentLevel, 2);
+    QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
+    f.key(Qt::Key_Right);
+    QCOMPARE(f.form->board.heroColumn, 3);
+    f.key(Qt::Key_Tab);
+    f.key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
+}
+
+void TestMainForm::storedLevelIsClamped_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("level");
+    QTest::newRow("0 starts at 1") << "0" << 1;
+    QTest::newRow("250 of 120 starts at 120") << "250" << 120;
+    QTest::newRow("abc reads as the default 1") << "abc" << 1;
+    QTest::newRow("hexadecimal $1F is 31") << "$1F" << 31;
+}
+
+void TestMainForm::storedLevelIsClamped()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, level);
+    MainFormFixture f;
+    f.writeLevels(120, Crossing);
+    f.writeSettings("tongue=0\nlevel=" + stored + "\n");
+    f.start();
+    QCOMPARE(f.form->CurrentLevel, level);
+    QCOMPARE(f.form->tools->levelscroll->value(), level);
+    QCOMPARE(f.form->tools->levelscroll->maximum(), 120);
+}
+
+void TestMainForm::closeAnsweredNoChangesNothing()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.key(Qt::Key_Right);
+    const QString before = f.settingsText();
+    f.answers.press(QStringLiteral("CancelBtn"));
+    f.form->tools->ExitBtn->click();
+    f.answers.closeBox();
+    f.form->close();
+    QCOMPARE(f.answers.seen(), (QStringList{"TEndGameDlg", "TEndGameDlg"}));
+    QVERIFY(f.form->isVisible());
+    QCOMPARE(f.form->board.heroColumn, 3);
+    QCOMPARE(f.settingsText(), before);
+}
+
+void TestMainForm::closeWritesTheSettings()
+{
+    MainFormFixture f;
+    f.writeLevels(20, Crossing);
+    f.writeSettings("tongue=1\nlevel=12\n");
+    f.start();
+    f.form->tools->SoundBtn->click(); // sound off
+    f.answers.press(QStringLiteral("OKBtn"))
+        .then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }) // the save dialog, cancelled
+        .press(QStringLiteral("OKBtn"));
+    QVERIFY(f.form->close());
+    QCOMPARE(f.answers.seen(), (QStringList{"TEndGameDlg", "QFileDialog", "TFreewareDlg"}));
+    QSettings ini(f.iniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value("common/tongue").toString(), QStringLiteral("1"));
+    QCOMPARE(ini.value("common/level").toString(), QStringLiteral("12"));
+    QCOMPARE(ini.value("common/sound").toString(), QStringLiteral("0"));
+    QVERIFY(ini.contains("common/save"));
+    QCOMPARE(ini.value("common/save").toString(), QString());
+}
+
+void TestMainForm::firstStartAsksTheLanguage()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    QVERIFY(f.create());
+    f.answers.closeBox().press(QStringLiteral("OKBtn")); // language dialog closed without a choice
+    f.form->show();
+    QTRY_VERIFY(f.answers.done());
+    QCOMPARE(f.answers.seen(), (QStringList{"TTongueDlg", "TFreewareDlg"}));
+    QCOMPARE(f.form->Tongue, -1);
+    QCOMPARE(f.form->tools->levellabel->text(), QStringLiteral("Level:"));
+    // A read creates nothing: no settings file until the close.
+    QVERIFY(!QFileInfo::exists(f.iniPath()));
+}
+
+void TestMainForm::badLevelFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("missing");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << true << QStringLiteral("Can't find file ZHOP.DAT. Program aborted.");
+    QTest::newRow("empty") << QByteArray() << false << QStringLiteral("holds no whole level");
+    QTest::newRow("shorter than a record") << QByteArray(65, '\1') << false << QStringLiteral("holds no whole level");
+    QByteArray badStart(2 * LevelRecordSize, '\1');
+    badStart[LevelRecordSize + 64] = 9;
+    QTest::newRow("start column 9 in level 2") << badStart << false << QStringLiteral("level 2 starts outside the board");
+}
+
+void TestMainForm::badLevelFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, missing);
+    QFETCH(QString, message);
+    MainFormFixture f;
+    if (missing)
+        QDir().mkpath(f.programFolder());
+    else
+        f.writeLevelBytes(bytes);
+    QString shown;
+    f.answers.then([&shown](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        shown = box->windowTitle() + QLatin1Char('|') + box->text();
+        DialogAnswerer::findButton(box, QStringLiteral("OK"))->click();
+    });
+    QVERIFY(!f.create());
+    QVERIFY2(shown.startsWith(QStringLiteral("Fehler|")), qPrintable(shown));
+    QVERIFY2(shown.contains(message), qPrintable(shown));
+    if (!missing)
+        QVERIFY2(shown.contains(f.programFolder()), qPrintable(shown));
+}
+
+void TestMainForm::savedGameAtStart()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    SolvedTable table;
+    table[1] = table[2] = table[3] = 1;
+    const QString path = f.folder.filePath(QStringLiteral("week1.zhx"));
+    QVERIFY(writeSavedGame(path, table));
+    f.writeSettings(QStringLiteral("tongue=0\nlevel=2\nsave=%1\n").arg(path));
+    f.start();
+    QVERIFY(f.form->AllSolvedFlag);
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
+    QCOMPARE(f.form->tools->levelbox->toolTip(), QStringLiteral("Level 2: solved"));
+}
+
+void TestMainForm::missingSavedGameIsSkipped()
+{
+    // A saved game that is gone is skipped in silence; its name still counts.
+    MainFormFixture gone;
+    gone.writeLevels(3, Crossing);
+    gone.writeSettings(QStringLiteral("tongue=1\nsave=%1\n").arg(gone.folder.filePath("gone.zhx")));
+    gone.start();
+    QCOMPARE(gone.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel gone.zhx"));
+    QCOMPARE(progressCount(gone.form->SolvedFlags, 3), 0);
+}
+
+void TestMainForm::unreadableSavedGameEndsTheStart()
+{
+    // One that is there but cannot be read ends the start.
+    MainFormFixture broken;
+    broken.writeLevels(3, Crossing);
+    QDir().mkpath(broken.folder.filePath("folder.zhx"));
+    broken.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(broken.folder.filePath("folder.zhx")));
+    QString shown;
+    broken.answers.then([&shown](QWidget *w) {
+        shown = qobject_cast<QMessageBox *>(w)->text();
+        DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
+    });
+    QVERIFY(!broken.create());
+    QCOMPARE(shown, "Error occured while loading file " + broken.folder.filePath("folder.zhx") + "!");
+}
+
+QTEST_MAIN(TestMainForm)
+#include "test_mainform.moc"
