@@ -1,0 +1,103 @@
+// The level display and the progress bar, pixel by pixel.
+#include "view/levelbox.h"
+#include "view/progressgauge.h"
+
+#include <QTest>
+
+namespace {
+
+/// The glyph-strip column each of the display's three digit places shows.
+enum : int { Dark = 110 };
+
+QImage stripPart(const QImage &strip, int x, int width)
+{
+    return strip.copy(x, 0, width, 20).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestStatusDisplays : public QObject {
+    Q_OBJECT
+private slots:
+    void levelDisplay_data();
+    void levelDisplay();
+    void progressWidth_data();
+    void progressWidth();
+    void progressBarIsRedThenBlack();
+};
+
+void TestStatusDisplays::levelDisplay_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("solved");
+    QTest::addColumn<QList<int>>("digits"); // strip x of each place
+    QTest::newRow("1: dark, dark, 1") << 1 << false << QList<int>{Dark, Dark, 11};
+    QTest::newRow("7 solved: dark, dark, 7") << 7 << true << QList<int>{Dark, Dark, 77};
+    QTest::newRow("40: dark, 4, 0") << 40 << false << QList<int>{Dark, 44, 0};
+    QTest::newRow("100: 1, 0, 0") << 100 << true << QList<int>{11, 0, 0};
+    QTest::newRow("105: 1, 0, 5") << 105 << false << QList<int>{11, 0, 55};
+    QTest::newRow("200: 2, 0, 0") << 200 << true << QList<int>{22, 0, 0};
+}
+
+void TestStatusDisplays::levelDisplay()
+{
+    QFETCH(int, level);
+    QFETCH(bool, solved);
+    QFETCH(QList<int>, digits);
+    const QImage strip(QStringLiteral(":/glyphstrip.png"));
+    QVERIFY(!strip.isNull());
+    const QImage display = levelDisplayImage(strip, level, solved);
+    QCOMPARE(display.size(), QSize(57, 20));
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(stripPart(display, 13 * k, 11), stripPart(strip, digits[k], 11));
+    QCOMPARE(stripPart(display, 42, 13), stripPart(strip, solved ? 122 : 135, 13));
+    // The gaps between the places show the black underneath.
+    for (int x : {11, 12, 24, 25, 37, 41, 55, 56})
+        for (int y = 0; y < 20; ++y)
+            QCOMPARE(display.pixelColor(x, y), QColor(Qt::black));
+}
+
+void TestStatusDisplays::progressWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("red");
+    QTest::newRow("nothing solved") << 494 << 0 << 200 << 0;
+    QTest::newRow("1 of 200 is 0 %") << 494 << 1 << 200 << 0;
+    QTest::newRow("2 of 200 is 1 %") << 494 << 2 << 200 << 4;
+    QTest::newRow("25 % is exact") << 494 << 50 << 200 << 123;
+    QTest::newRow("50 % is exact") << 494 << 100 << 200 << 247;
+    QTest::newRow("20 % comes out one short") << 494 << 40 << 200 << 98;
+    QTest::newRow("40 % comes out one short") << 494 << 80 << 200 << 197;
+    QTest::newRow("all solved fills the bar") << 494 << 200 << 200 << 495;
+    QTest::newRow("no levels") << 494 << 0 << 0 << 0;
+    QTest::newRow("narrow bar, 20 %") << 4 << 1 << 5 << 0;
+}
+
+void TestStatusDisplays::progressWidth()
+{
+    QFETCH(int, width);
+    QFETCH(int, position);
+    QFETCH(int, maximum);
+    QFETCH(int, red);
+    QCOMPARE(progressFillWidth(width, position, maximum), red);
+}
+
+void TestStatusDisplays::progressBarIsRedThenBlack()
+{
+    ProgressGauge gauge;
+    gauge.resize(494, 15);
+    gauge.setMaximum(200);
+    gauge.setPosition(100);
+    const QImage picture = gauge.grab().toImage();
+    QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(picture.pixelColor(246, 14), QColor(Qt::red));
+    QCOMPARE(picture.pixelColor(247, 7), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(493, 14), QColor(Qt::black));
+    gauge.setPosition(200);
+    QCOMPARE(gauge.grab().toImage().pixelColor(493, 7), QColor(Qt::red));
+}
+
+QTEST_MAIN(TestStatusDisplays)
+#include "test_statusdisplays.moc"
