@@ -252,6 +252,7 @@ std::uint64_t countSolutions(const LevelRecord &level, const SolverOptions &opti
     const int start = startIndex(level);
     if ((platforms & bitOf(start)) == 0)
         return 0; // the hero would stand on nothing
+    // The start is as if the hero had just landed there.
     return SolutionCounter(options).countAfterJump(platforms, start);
 }
 
@@ -264,6 +265,7 @@ LevelAnalysis analyseLevel(const LevelRecord &level, const SolverOptions &option
     if ((remaining & bitOf(hero)) == 0)
         return analysis;
     SolutionCounter counter(options);
+    // The start is as if the hero had just landed there.
     analysis.solutions = counter.countAfterJump(remaining, hero);
     if (analysis.solutions == 0)
         return analysis;
