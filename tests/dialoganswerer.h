@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -69,7 +70,17 @@ private:
         }
         if (w == m_last)
             return;
+        // Let the window settle first: a file dialog reads its folder in the
+        // background and applies its selection once that is done.
+        if (w != m_arrived) {
+            m_arrived = w;
+            m_since.start();
+            return;
+        }
+        if (m_since.elapsed() < 80)
+            return;
         m_last = w;
+        m_arrived = nullptr;
         m_seen << QString::fromLatin1(w->metaObject()->className());
         if (m_answers.empty()) {
             // Nobody expected it: turn it away, and let seen() tell.
@@ -94,4 +105,6 @@ private:
     std::deque<Answer> m_answers;
     QStringList m_seen;
     QPointer<QWidget> m_last;
+    QPointer<QWidget> m_arrived;
+    QElapsedTimer m_since;
 };

@@ -1,0 +1,325 @@
+// The main window's layout, its texts in both languages, and saving and
+// loading through the real file dialogs.
+#include "mainformfixture.h"
+
+#include "game/savedgame.h"
+#include "view/levelbox.h"
+#include "view/progressgauge.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QToolButton>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+/// Answers a file dialog with this path, as if typed and accepted.
+DialogAnswerer::Answer choose(const QString &path)
+{
+    return [path](QWidget *w) {
+        // As a player does it: the folder, then the name typed in.
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+/// Reads a message box's text and presses the button with this caption.
+DialogAnswerer::Answer readBox(QString *text, const QString &button)
+{
+    return [text, button](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        *text = box->windowTitle() + QLatin1Char('|') + box->text();
+        DialogAnswerer::findButton(box, button)->click();
+    };
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void toolbarStaysWhenTheWindowGrows();
+    void languageSwitchChangesEveryText();
+    void unknownLanguageCodeStaysAndIsEnglish();
+    void soundSwitchIsKept();
+    void saveWritesTheTableAndNamesIt();
+    void overwriteQuestionLoopsBack();
+    void failedSaveIsReported();
+    void loadReplacesTheProgress_data();
+    void loadReplacesTheProgress();
+    void failedLoadKeepsTheProgress();
+};
+
+void TestMainWindow::toolbarStaysWhenTheWindowGrows()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    const ToolPanel *tools = f.form->tools;
+    const QList<QPair<QWidget *, QRect>> places{
+        {tools->NewGameBtn, QRect(4, 4, 25, 25)},  {tools->RestartBtn, QRect(28, 4, 25, 25)}, {tools->LoadBtn, QRect(52, 4, 25, 25)},
+        {tools->SaveBtn, QRect(76, 4, 25, 25)},    {tools->SoundBtn, QRect(100, 4, 25, 25)},  {tools->ExitBtn, QRect(124, 4, 25, 25)},
+        {tools->sDownBtn, QRect(153, 7, 20, 20)},  {tools->levelscroll, QRect(173, 8, 92, 18)}, {tools->sUpBtn, QRect(264, 7, 20, 20)},
+        {tools->levellabel, QRect(296, 12, 45, 16)}, {tools->levelbox, QRect(334, 7, 57, 20)}, {tools->TongueBtn, QRect(397, 4, 25, 25)},
+        {tools->RulesBtn, QRect(421, 4, 25, 25)},  {tools->InfoBtn, QRect(445, 4, 25, 25)},
+    };
+    for (const auto &[widget, place] : places)
+        QCOMPARE(widget->geometry(), place);
+    QCOMPARE(tools->geometry(), QRect(0, 0, 494, 33));
+    QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 347, 494, 15));
+
+    f.form->resize(700, 500);
+    QTRY_COMPARE(f.form->box->geometry(), QRect(0, 33, 700, 452));
+    for (const auto &[widget, place] : places)
+        QCOMPARE(widget->geometry(), place);
+    QCOMPARE(f.form->gsol->geometry(), QRect(0, 470, 700, 15));
+    QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 485, 700, 15));
+    QCOMPARE(f.form->DummyMemo->x(), 705);
+    QCOMPARE(f.form->units, computeUnits(700, 500));
+    // The board is drawn anew at the new scale.
+    QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+    // Never smaller than the design allows.
+    QVERIFY(f.form->minimumWidth() <= 494 && f.form->minimumWidth() > 400);
+}
+
+void TestMainWindow::languageSwitchChangesEveryText()
+{
+    MainFormFixture f;
+    f.writeLevels(4, Crossing);
+    SolvedTable table;
+    table[2] = 1;
+    const QString saved = f.folder.filePath("rescue.zhx");
+    QVERIFY(writeSavedGame(saved, table));
+    f.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(saved));
+    f.start();
+    ToolPanel *tools = f.form->tools;
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game rescue.zhx"));
+    QCOMPARE(tools->SaveBtn->toolTip(), QStringLiteral("Save often, save always."));
+    QCOMPARE(tools->levellabel->text(), QStringLiteral("Level:"));
+    QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 4 levels solved"));
+    QCOMPARE(tools->levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
+
+    f.answers.press(QStringLiteral("GermanBtn"));
+    tools->TongueBtn->click();
+    QCOMPARE(f.form->Tongue, 1);
+    const QList<QPair<QWidget *, QString>> german{
+        {tools->LoadBtn, QStringLiteral("Ich hol mir einen alten Spielstand.")},
+        {tools->SaveBtn, QStringLiteral("Einmal zu oft gesichert ist besser als einmal zuwenig")},
+        {tools->NewGameBtn, QStringLiteral("Ich fang ein neues Spiel an.")},
+        {tools->RestartBtn, QStringLiteral("Ich probier's nochmal.")},
+        {tools->SoundBtn, QStringLiteral("Die Geräusche mag ich nicht immer.")},
+        {tools->RulesBtn, QStringLiteral("Worum geht's da eigentlich?")},
+        {tools->ExitBtn, QStringLiteral("Ich hab genug!")},
+        {tools->InfoBtn, QStringLiteral("Wer hat diese Spiele nur verbrochen?")},
+        {tools->sUpBtn, QStringLiteral("nächsthöhere ungelöste Ebene")},
+        {tools->sDownBtn, QStringLiteral("nächstniedere ungelöste Ebene")},
+        {tools->levelscroll, QStringLiteral("Ebene wählen")},
+        {tools->TongueBtn, QStringLiteral("Language / Sprache")},
+        {f.form->gsol, QStringLiteral("1 von 4 Ebenen gelöst")},
+        {tools->levelbox, QStringLiteral("Ebene 1: ungelöst")},
+    };
+    for (const auto &[widget, hint] : german)
+        QCOMPARE(widget->toolTip(), hint);
+    QCOMPARE(tools->levellabel->text(), QStringLiteral("Ebene:"));
+    QVERIFY(f.form->MarqueeLine.startsWith(QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel rescue.zhx"));
+
+    // A dialog shown after the switch speaks the new language.
+    QString question;
+    f.answers.then([&question](QWidget *w) {
+        question = w->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+        DialogAnswerer::findButton(w, QStringLiteral("CancelBtn"))->click();
+    });
+    tools->RestartBtn->click();
+    QCOMPARE(question, QStringLiteral("Willst Du diese Ebene wirklich neu beginnen?"));
+
+    // Closing the language dialog by its close box keeps the language.
+    f.answers.closeBox();
+    tools->TongueBtn->click();
+    QCOMPARE(f.form->Tongue, 1);
+    QCOMPARE(tools->ExitBtn->toolTip(), QStringLiteral("Ich hab genug!"));
+}
+
+void TestMainWindow::unknownLanguageCodeStaysAndIsEnglish()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=5\n");
+    f.start(); // only the info dialog is answered: no language dialog
+    QCOMPARE(f.form->Tongue, 5);
+    QCOMPARE(f.form->tools->ExitBtn->toolTip(), QStringLiteral("I have enough!"));
+    f.answers.press("OKBtn").then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }).press("OKBtn");
+    QVERIFY(f.form->close());
+    QVERIFY(f.settingsText().contains(QStringLiteral("tongue=5")));
+}
+
+void TestMainWindow::soundSwitchIsKept()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings("tongue=0\nsound=0\n");
+    f.start();
+    QVERIFY(!f.form->soundOn());
+    QVERIFY(!f.form->tools->SoundBtn->isChecked());
+    f.form->tools->SoundBtn->click();
+    QVERIFY(f.form->soundOn());
+    f.answers.press("OKBtn").then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }).press("OKBtn");
+    QVERIFY(f.form->close());
+    QVERIFY(f.settingsText().contains(QStringLiteral("sound=1")));
+}
+
+void TestMainWindow::saveWritesTheTableAndNamesIt()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.form->SolvedFlags[1] = 1;
+    f.form->SolvedFlags[3] = 1;
+    f.answers.then(choose(f.folder.filePath("week1.sav")));
+    f.form->tools->SaveBtn->click();
+    const QString path = f.folder.filePath("week1.zhx");
+    QCOMPARE(f.form->SavedGamePath, path);
+    QByteArray expected(800, '\0');
+    expected[0] = 1;
+    expected[8] = 1;
+    QCOMPARE(fileBytes(path), expected);
+    QVERIFY(!QFileInfo::exists(f.folder.filePath("week1.sav")));
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
+    // Cancelled: nothing written, nothing changed.
+    f.answers.then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+    f.form->SolvedFlags[2] = 1;
+    f.form->tools->SaveBtn->click();
+    QCOMPARE(fileBytes(path), expected);
+}
+
+void TestMainWindow::overwriteQuestionLoopsBack()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    const QString old = f.folder.filePath("old.zhx");
+    QVERIFY(writeSavedGame(old, SolvedTable{}));
+    f.form->SolvedFlags[2] = 1;
+    QString question;
+    f.answers.then(choose(old)).then(readBox(&question, "&Nein")).then(choose(f.folder.filePath("new")));
+    f.form->tools->SaveBtn->click();
+    QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox", "QFileDialog"}));
+    QCOMPARE(question, QStringLiteral("Warnung|Game old.zhx already existing. Overwrite?"));
+    QCOMPARE(fileBytes(old), QByteArray(800, '\0'));
+    QCOMPARE(fileBytes(f.folder.filePath("new.zhx")).at(4), '\1');
+    QCOMPARE(f.form->SavedGamePath, f.folder.filePath("new.zhx"));
+
+    // Yes overwrites.
+    f.answers.clear();
+    f.answers.then(choose(old)).then(readBox(&question, "&Ja"));
+    f.form->tools->SaveBtn->click();
+    QCOMPARE(fileBytes(old).at(4), '\1');
+}
+
+void TestMainWindow::failedSaveIsReported()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=1\n");
+    f.start();
+    // A folder that is a plain file cannot take the save, for root too.
+    QFile blocker(f.folder.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = f.folder.filePath("blocker/game.zhx");
+    QString message;
+    f.answers.then(choose(path)).then(readBox(&message, "OK"));
+    f.form->tools->SaveBtn->click();
+    QCOMPARE(message, QStringLiteral("Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
+    QCOMPARE(f.form->SavedGamePath, path); // named all the same
+}
+
+void TestMainWindow::loadReplacesTheProgress_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("flag1");
+    QTest::addColumn<int>("flag2");
+    QTest::addColumn<int>("flag200");
+    QTest::newRow("0 bytes: all unsolved") << 0 << 0 << 0 << 0;
+    QTest::newRow("5 bytes: flag 1 and the low byte of flag 2") << 5 << 0x04030201 << 5 << 0;
+    QTest::newRow("801 bytes: the 800 first") << 801 << 0x04030201 << 0x08070605 << 0x20201f1f;
+    QTest::newRow("1000 bytes: the 800 first") << 1000 << 0x04030201 << 0x08070605 << 0x20201f1f;
+}
+
+void TestMainWindow::loadReplacesTheProgress()
+{
+    QFETCH(int, bytes);
+    QFETCH(int, flag1);
+    QFETCH(int, flag2);
+    QFETCH(int, flag200);
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.form->SolvedFlags[3] = 1;
+    QByteArray content(bytes, '\0');
+    for (int i = 0; i < bytes; ++i)
+        content[i] = char(i < 796 ? (i % 4) + 1 + 4 * ((i / 4) % 2) : 0x1f + (i - 796) / 2);
+    const QString path = f.folder.filePath("odd.zhx");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    f.answers.then(choose(path));
+    f.form->tools->LoadBtn->click();
+    QCOMPARE(f.form->SolvedFlags[1], flag1);
+    QCOMPARE(f.form->SolvedFlags[2], flag2);
+    QCOMPARE(f.form->SolvedFlags[3], bytes >= 12 ? 0x04030201 : 0);
+    QCOMPARE(f.form->SolvedFlags[200], flag200);
+    QCOMPARE(f.form->SavedGamePath, path);
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game odd.zhx"));
+}
+
+void TestMainWindow::failedLoadKeepsTheProgress()
+{
+    MainFormFixture f;
+    f.writeLevels(3, Crossing);
+    f.writeSettings("tongue=0\n");
+    f.start();
+    f.form->SolvedFlags[2] = 1;
+    // A socket is there but cannot be opened as a file, for root too.
+    const QString unreadable = f.folder.filePath(QStringLiteral("socket.zhx"));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(unreadable).constData(), sizeof(address.sun_path));
+    QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    QString message;
+    f.answers.then(choose(unreadable)).then(readBox(&message, "OK"));
+    f.form->tools->LoadBtn->click();
+    QCOMPARE(message, "Fehler|Error occured while loading file " + unreadable + "!");
+    ::close(socket);
+    QCOMPARE(f.form->SolvedFlags[2], 1);
+    QVERIFY(f.form->SavedGamePath.isEmpty());
+    // A name that does not exist reads nothing and says nothing.
+    f.answers.clear();
+    f.answers.then(choose(f.folder.filePath("nothing.zhx")));
+    f.form->tools->LoadBtn->click();
+    QCOMPARE(f.answers.seen(), QStringList{"QFileDialog"});
+    QCOMPARE(f.form->SolvedFlags[2], 1);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
