@@ -24,5 +24,10 @@ test: build
 bench: build
 	@scripts/run-benchmarks $(BUILD)
 
+# Remakes the level set from its fixed seed, and its report.
+levels: build
+	@$(BUILD)/bin/make-levels --seed 20261207 --out resources/zhop.dat
+	@$(BUILD)/bin/solve-levels resources/zhop.dat --report docs/levels.md
+
 clean:
 	rm -rf $(BUILD)
