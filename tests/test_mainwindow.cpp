@@ -62,6 +62,7 @@ private slots:
     void loadReplacesTheProgress_data();
     void loadReplacesTheProgress();
     void failedLoadKeepsTheProgress();
+    void unwritableSettingsStillClose();
 };
 
 void TestMainWindow::toolbarStaysWhenTheWindowGrows()
@@ -319,6 +320,26 @@ void TestMainWindow::failedLoadKeepsTheProgress()
     f.form->tools->LoadBtn->click();
     QCOMPARE(f.answers.seen(), QStringList{"QFileDialog"});
     QCOMPARE(f.form->SolvedFlags[2], 1);
+}
+
+void TestMainWindow::unwritableSettingsStillClose()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.start();
+    // A plain file stands where the settings folder should be.
+    QFile blocker(f.folder.filePath(QStringLiteral("config/ZorbixGames")));
+    QVERIFY(QDir().mkpath(f.folder.filePath(QStringLiteral("config"))));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString message;
+    f.answers.press("OKBtn")
+        .then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); })
+        .press("OKBtn")
+        .then(readBox(&message, "OK"));
+    QVERIFY(f.form->close());
+    QCOMPARE(message, QStringLiteral("Fehler|Erzeugung von Schlüssel common misslungen"));
+    QVERIFY(!f.form->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
