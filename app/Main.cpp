@@ -15,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -124,7 +123,7 @@ TMainForm::~TMainForm() = default;
 bool TMainForm::FormCreate(const QString &programFolder)
 {
     FirstPaint = true;
-    ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QDir::separator();
+    ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
     OpenDlg->setDirectory(ProgramFolder);
 
     Tongue = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("tongue"), Undecided); }, Undecided);
@@ -213,13 +212,11 @@ void TMainForm::runFirstPaint()
         return;
     showLevelInSelector(CurrentLevel);
     FirstPaint = false;
-    if (m_dialogs) {
-        if (Tongue == Undecided) {
-            m_dialogs->tongue->exec();
-            ApplyTongue();
-        }
-        m_dialogs->freeware->exec();
+    if (Tongue == Undecided) {
+        m_dialogs->tongue->exec();
+        ApplyTongue();
     }
+    m_dialogs->freeware->exec();
     box->invalidateAll();
 }
 
@@ -294,7 +291,7 @@ void TMainForm::LoseLevel()
 {
     State = GameState::Lost;
     PlayEffect(3);
-    if (m_dialogs && m_dialogs->lostLevel->exec() == ModalResult::Yes)
+    if (m_dialogs->lostLevel->exec() == ModalResult::Yes)
         GoToLevel(CurrentLevel);
 }
 
@@ -309,15 +306,14 @@ void TMainForm::SolveLevel()
     gsol->setPosition(solved);
     if (solved < LevelCount || AllSolvedFlag) {
         PlayEffect(4);
-        if (m_dialogs && m_dialogs->nextLevel->exec() == ModalResult::Yes && CurrentLevel < LevelCount) {
+        if (m_dialogs->nextLevel->exec() == ModalResult::Yes && CurrentLevel < LevelCount) {
             GoToLevel(CurrentLevel + 1);
             showLevelInSelector(CurrentLevel);
             UpdateStatus();
         }
     } else {
         PlayEffect(5);
-        if (m_dialogs)
-            m_dialogs->allLevels->exec();
+        m_dialogs->allLevels->exec();
         AllSolvedFlag = true;
     }
 }
@@ -353,7 +349,7 @@ void TMainForm::showLevelInSelector(int level)
 
 void TMainForm::RestartBtnClick()
 {
-    if (State == GameState::Playing && m_dialogs && m_dialogs->giveUp->exec() == ModalResult::Cancel)
+    if (State == GameState::Playing && m_dialogs->giveUp->exec() == ModalResult::Cancel)
         return;
     GoToLevel(CurrentLevel);
 }
@@ -362,7 +358,7 @@ void TMainForm::NewGameBtnClick()
 {
     // Asked in every state: a player who has just lost or solved a level
     // expects the button to start the new game too.
-    if (m_dialogs && m_dialogs->restart->exec() == ModalResult::Cancel)
+    if (m_dialogs->restart->exec() == ModalResult::Cancel)
         return;
     CurrentLevel = 1;
     showLevelInSelector(1);
@@ -393,8 +389,6 @@ void TMainForm::goToUnsolved(SearchDirection direction)
 
 void TMainForm::levelScrollChange(int position)
 {
-    if (LevelSet.empty())
-        return;
     GoToLevel(position);
     UpdateStatus();
     DummyMemo->setFocus();
@@ -441,21 +435,18 @@ void TMainForm::ApplyTongue()
 
 void TMainForm::TongueBtnClick()
 {
-    if (m_dialogs)
-        m_dialogs->tongue->exec();
+    m_dialogs->tongue->exec();
     ApplyTongue();
 }
 
 void TMainForm::rules()
 {
-    if (m_dialogs)
-        m_dialogs->hint->exec();
+    m_dialogs->hint->exec();
 }
 
 void TMainForm::info()
 {
-    if (m_dialogs)
-        m_dialogs->freeware->exec();
+    m_dialogs->freeware->exec();
 }
 
 // ---- Saved games ------------------------------------------------------------------
@@ -517,14 +508,13 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 bool TMainForm::FormCloseQuery()
 {
-    return !m_dialogs || m_dialogs->endGame->exec() == ModalResult::Yes;
+    return m_dialogs->endGame->exec() == ModalResult::Yes;
 }
 
 void TMainForm::FormClose()
 {
     SaveGame();
-    if (m_dialogs)
-        m_dialogs->freeware->exec();
+    m_dialogs->freeware->exec();
     // A settings folder that cannot be written must not keep the game from
     // closing: the player is told once, and the close goes on.
     try {

@@ -37,7 +37,8 @@ public:
     /// another is given. False when the game cannot start; the player has
     /// been told why.
     bool FormCreate(const QString &programFolder = QString());
-    /// Hands over the dialogs, created right after the window.
+    /// Hands over the dialogs, created right after the window and before
+    /// it is shown.
     void setDialogs(GameDialogs *dialogs) { m_dialogs = dialogs; }
 
     // ---- The game's state, for the whole run --------------------------------
