@@ -1,6 +1,7 @@
 #include "app/toolpanel.h"
 
 #include "app/levelselector.h"
+#include "dialogs/dialogparts.h"
 #include "view/levelbox.h"
 
 #include <QIcon>
@@ -56,10 +57,7 @@ ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
     levellabel = new QLabel(this);
     levellabel->setObjectName(QStringLiteral("levellabel"));
     levellabel->setGeometry(296, 12, 45, 16);
-    QFont labelFont(QStringLiteral("MS Sans Serif"));
-    labelFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")});
-    labelFont.setPixelSize(12);
-    levellabel->setFont(labelFont);
+    levellabel->setFont(dialogFont(12, FontWeight::Regular));
     QPalette yellow = levellabel->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     levellabel->setPalette(yellow);
