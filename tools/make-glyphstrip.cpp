@@ -7,6 +7,8 @@
 // digit (every dot unlit) at x = 110, a black column at x = 121, the smiling
 // face at x = 122 and the frowning face at x = 135.
 
+#include "view/glyphstriplayout.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -16,18 +18,13 @@
 
 namespace {
 
-constexpr int StripWidth = 148;
-constexpr int StripHeight = 20;
+using namespace GlyphStrip;
 
-constexpr int DigitWidth = 11;
-constexpr int DarkDigitX = 110;
 constexpr int DotsAcross = 4;
 constexpr int DotsDown = 7;
 constexpr int DotPitch = 3; // a 2 x 2 dot, then a black line
 constexpr int DotSize = 2;
 
-constexpr int SmilingFaceX = 122;
-constexpr int FrowningFaceX = 135;
 constexpr int FaceTop = 3;
 constexpr int FaceSize = 13;
 
@@ -96,7 +93,7 @@ void drawFace(QImage &strip, int x, int face, Colour colour)
 
 QImage drawStrip()
 {
-    QImage strip(StripWidth, StripHeight, QImage::Format_Indexed8);
+    QImage strip(Width, Height, QImage::Format_Indexed8);
     QList<QRgb> palette(256, qRgb(0, 0, 0));
     palette[Lit] = qRgb(255, 255, 0);
     palette[Unlit] = qRgb(64, 64, 0);
@@ -107,8 +104,8 @@ QImage drawStrip()
     for (int d = 0; d <= 9; ++d)
         drawDigit(strip, d * DigitWidth, d);
     drawDigit(strip, DarkDigitX, -1);
-    drawFace(strip, SmilingFaceX, 0, Lit);
-    drawFace(strip, FrowningFaceX, 1, Red);
+    drawFace(strip, SolvedFaceX, 0, Lit);
+    drawFace(strip, UnsolvedFaceX, 1, Red);
     return strip;
 }
 

@@ -1,15 +1,14 @@
 #include "view/levelbox.h"
 
+#include "view/glyphstriplayout.h"
+
 #include <QPainter>
 
 namespace {
 
-constexpr int DigitWidth = 11;
-constexpr int GlyphHeight = 20;
-constexpr int DarkDigitX = 110;
-constexpr int FaceWidth = 13;
-constexpr int SolvedFaceX = 122;
-constexpr int UnsolvedFaceX = 135;
+using namespace GlyphStrip;
+
+constexpr int PlaceWidth = 13; ///< a digit and the black gap after it
 constexpr int FaceLeft = 42;
 constexpr QSize DisplaySize(57, 20);
 
@@ -29,10 +28,10 @@ QImage levelDisplayImage(const QImage &glyphStrip, int level, bool solved)
         if (d != 0)
             leading = false;
         const int sourceX = (d == 0 && leading && k < 2) ? DarkDigitX : DigitWidth * d;
-        painter.drawImage(QPoint(13 * k, 0), glyphStrip, QRect(sourceX, 0, DigitWidth, GlyphHeight));
+        painter.drawImage(QPoint(PlaceWidth * k, 0), glyphStrip, QRect(sourceX, 0, DigitWidth, Height));
     }
     painter.drawImage(QPoint(FaceLeft, 0), glyphStrip,
-                      QRect(solved ? SolvedFaceX : UnsolvedFaceX, 0, FaceWidth, GlyphHeight));
+                      QRect(solved ? SolvedFaceX : UnsolvedFaceX, 0, FaceWidth, Height));
     return picture;
 }
 
