@@ -182,6 +182,10 @@ private slots:
         QFETCH(int, index);
         const DialogCase &c = dialogCases()[index];
         TGameDialog *dialog = make(index);
+        // A fixed size and no minimise or maximise box.
+        QCOMPARE(dialog->size(), QSize(261, 103));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         // Questions are in bold, the notice is not; Yes stands right of No only in the level questions.
         QCOMPARE(dialog->Label1->font().bold(), c.cancelButton != nullptr);
         if (c.cancelButton)

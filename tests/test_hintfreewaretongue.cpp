@@ -125,11 +125,21 @@ private slots:
     /** Across showings the rules dialog opens mid-screen, then where the
      *  player left it; Enter in the memo presses OK; Escape does nothing;
      *  typed text and the focus last until the program ends. */
+    void rulesAcrossShowings_data()
+    {
+        QTest::addColumn<int>("tongue");
+        QTest::newRow("German") << German;
+        QTest::newRow("English") << English;
+    }
+
     void rulesAcrossShowings()
     {
-        m_tongue = English;
+        QFETCH(int, tongue);
+        m_tongue = tongue;
+        const auto memoOf = [&](THintDlg &d) { return tongue == German ? d.tipD : d.TipE; };
         THintDlg dialog(m_mainForm.get(), m_tongue);
-        const QString rules = InfoTexts::Rules.in(English);
+        QPlainTextEdit *memo = memoOf(dialog);
+        const QString rules = InfoTexts::Rules.in(tongue);
         QCOMPARE(execAnswering(&dialog,
                                [&](QWidget *modal) {
                                    QCOMPARE(modal->frameGeometry().topLeft(),
@@ -138,22 +148,23 @@ private slots:
                                    modal->move(20, 30); // the player drags it away
                                    QCOMPARE(modal->focusWidget(), dialog.OKBtn);
                                    QTest::keyClick(dialog.OKBtn, Qt::Key_Tab);
-                                   QCOMPARE(modal->focusWidget(), dialog.TipE);
-                                   dialog.TipE->moveCursor(QTextCursor::End);
-                                   QTest::keyClicks(dialog.TipE, QStringLiteral(" Hop!"));
-                                   QTest::keyClick(dialog.TipE, Qt::Key_Return);
+                                   QCOMPARE(modal->focusWidget(), memo);
+                                   memo->moveCursor(QTextCursor::End);
+                                   QTest::keyClicks(memo, QStringLiteral(" Hop!"));
+                                   QTest::keyClick(memo, Qt::Key_Return);
                                }),
                  ModalResult::Ok);
-        QCOMPARE(dialog.TipE->toPlainText(), rules + QStringLiteral(" Hop!")); // no line break went in
+        QCOMPARE(memo->toPlainText(), rules + QStringLiteral(" Hop!")); // no line break went in
 
         QVERIFY(openAfterEscape(&dialog, [&](QWidget *modal) {
             QCOMPARE(modal->pos(), QPoint(20, 30));
-            QCOMPARE(modal->focusWidget(), dialog.TipE);
+            QCOMPARE(modal->focusWidget(), memo);
             QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
         }));
-        QCOMPARE(dialog.TipE->toPlainText(), rules + QStringLiteral(" Hop!"));
+        QCOMPARE(memo->toPlainText(), rules + QStringLiteral(" Hop!"));
         // A new dialog, as at the next start, has the rules as written.
-        QCOMPARE(THintDlg(m_mainForm.get(), m_tongue).TipE->toPlainText(), rules);
+        THintDlg fresh(m_mainForm.get(), m_tongue);
+        QCOMPARE(memoOf(fresh)->toPlainText(), rules);
     }
 
     void centreOnScreen_data()
