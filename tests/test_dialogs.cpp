@@ -176,8 +176,8 @@ private slots:
         QCOMPARE(showing(c.defaultButton, [](QWidget *m) { pressKey(m, Qt::Key_Enter); }), c.defaultResult);
     }
 
-    void textsFollowTheLanguageAtEachShowing_data() { perDialog(); }
-    void textsFollowTheLanguageAtEachShowing()
+    void looksAndTextsAtEachShowing_data() { perDialog(); }
+    void looksAndTextsAtEachShowing()
     {
         QFETCH(int, index);
         const DialogCase &c = dialogCases()[index];
