@@ -118,6 +118,24 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::setDialogs(GameDialogs *dialogs)
+{
+    m_dialogs = dialogs;
+    // A dialog closing over the board uncovers it, and the uncovered board
+    // is painted anew, as the window system of the game's home platform
+    // always did: the hero shows again on a solved level, and the progress
+    // hint catches up.
+    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+        dialog->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && !m_greeting)
+        box->invalidateAll();
+    return QWidget::eventFilter(watched, event);
+}
+
 // ---- Start-up ---------------------------------------------------------------
 
 bool TMainForm::FormCreate(const QString &programFolder)
@@ -212,11 +230,13 @@ void TMainForm::runFirstPaint()
         return;
     showLevelInSelector(CurrentLevel);
     FirstPaint = false;
+    m_greeting = true;
     if (Tongue == Undecided) {
         m_dialogs->tongue->exec();
         ApplyTongue();
     }
     m_dialogs->freeware->exec();
+    m_greeting = false;
     box->invalidateAll();
 }
 

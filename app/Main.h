@@ -39,7 +39,7 @@ public:
     bool FormCreate(const QString &programFolder = QString());
     /// Hands over the dialogs, created right after the window and before
     /// it is shown.
-    void setDialogs(GameDialogs *dialogs) { m_dialogs = dialogs; }
+    void setDialogs(GameDialogs *dialogs);
 
     // ---- The game's state, for the whole run --------------------------------
     QString ProgramFolder;
@@ -86,6 +86,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void LoadBoard(int n);
@@ -118,4 +119,5 @@ private:
     SettingsStore ini;
     GameDialogs *m_dialogs = nullptr;
     bool m_closing = false;
+    bool m_greeting = false; ///< the first paint's dialogs are open
 };

@@ -104,6 +104,11 @@ void TestMainForm::anyKeySolvesTheLastPlatform()
     QVERIFY(f.form->SolvedFlags.isSolved(1));
     QCOMPARE(f.effectList(), (QList<int>{1, 4}));
     QCOMPARE(f.form->gsol->position(), 1);
+    // The board uncovered by the dialog is painted anew: the hero shows again
+    // on his empty cell, and the bar's hint has caught up.
+    QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+    QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre() + QPoint(0, 12)), EmptyColor);
+    QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 2 levels solved"));
     // Solved: keys do nothing any more.
     f.key(Qt::Key_Left);
     QCOMPARE(f.form->board.heroColumn, 1);
