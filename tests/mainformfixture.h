@@ -76,6 +76,20 @@ struct MainFormFixture {
         form->setDialogs(dialogs.get());
         return true;
     }
+    /// The same, with these levels and these settings.
+    void start(int count, const BoardPicture &picture, const QString &settings = QStringLiteral("tongue=0\n"))
+    {
+        writeLevels(count, picture);
+        writeSettings(settings);
+        start();
+    }
+    /// Answers the quit question Yes, cancels the save dialog, closes the info dialog.
+    void answerQuitWithoutSaving()
+    {
+        answers.press(QStringLiteral("OKBtn"))
+            .then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); })
+            .press(QStringLiteral("OKBtn"));
+    }
     /// Start-up, show, and the greetings of the first paint answered.
     void start()
     {

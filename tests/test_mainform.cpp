@@ -44,9 +44,7 @@ private slots:
 void TestMainForm::startsAtTheDesignSizeOnBlack()
 {
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(3, Crossing);
     QCOMPARE(f.form->size(), QSize(494, 362));
     QCOMPARE(f.form->units, (DrawingUnits{19, 32, 14, 24, 5}));
     QCOMPARE(f.form->box->geometry(), QRect(0, 33, 494, 314));
@@ -61,9 +59,7 @@ void TestMainForm::startsAtTheDesignSizeOnBlack()
 void TestMainForm::arrowMovesAndThePlatformVanishes()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, Crossing);
     const QPoint start = f.heroCentre();
     f.key(Qt::Key_Right);
     QCOMPARE(f.form->board.heroColumn, 3);
@@ -76,9 +72,7 @@ void TestMainForm::arrowMovesAndThePlatformVanishes()
 void TestMainForm::shiftDoublesTheJump()
 {
     MainFormFixture f;
-    f.writeLevels(2, {"H.#.#...", "........", "........", "........", "........", "........", "........", "........"});
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, {"H.#.#...", "........", "........", "........", "........", "........", "........", "........"});
     f.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(f.form->board.heroColumn, 2);
     QCOMPARE(f.effectList(), QList<int>{2});
@@ -92,9 +86,7 @@ void TestMainForm::shiftDoublesTheJump()
 void TestMainForm::anyKeySolvesTheLastPlatform()
 {
     MainFormFixture f;
-    f.writeLevels(2, TwoInARow);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, TwoInARow);
     f.key(Qt::Key_Right);
     f.answers.press(QStringLiteral("NoBtn"));
     QTest::keyClick(f.form->DummyMemo, Qt::Key_Shift); // Shift alone
@@ -117,9 +109,7 @@ void TestMainForm::anyKeySolvesTheLastPlatform()
 void TestMainForm::loseThenRepeat()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, Crossing);
     f.key(Qt::Key_Right); // onto (3, 2)
     f.answers.press(QStringLiteral("YesBtn"));
     f.key(Qt::Key_Right); // (4, 2) is empty
@@ -135,9 +125,7 @@ void TestMainForm::loseThenRepeat()
 void TestMainForm::loseThenNoIgnoresInputUntilRestart()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, Crossing);
     f.answers.press(QStringLiteral("NoBtn"));
     f.key(Qt::Key_Up, Qt::ShiftModifier); // off the board
     QCOMPARE(f.form->State, GameState::Lost);
@@ -154,9 +142,7 @@ void TestMainForm::loseThenNoIgnoresInputUntilRestart()
 void TestMainForm::clicksMoveLoseOrDoNothing()
 {
     MainFormFixture f;
-    f.writeLevels(2, {"........", "........", "..H#.#..", "..#.....", "..#.....", "........", "........", "........"});
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, {"........", "........", "..H#.#..", "..#.....", "..#.....", "........", "........", "........"});
     f.click(5, 2); // three away: nothing
     f.click(3, 3); // diagonal platform? empty: loses below
     QCOMPARE(f.form->State, GameState::Lost);
@@ -174,9 +160,7 @@ void TestMainForm::clicksMoveLoseOrDoNothing()
 void TestMainForm::clickAnywhereSolvesTheLastPlatform()
 {
     MainFormFixture f;
-    f.writeLevels(1, TwoInARow);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(1, TwoInARow);
     f.click(1, 0, Qt::MiddleButton);
     f.answers.press(QStringLiteral("OKBtn"));
     QTest::mouseClick(f.form->box, Qt::LeftButton, Qt::NoModifier, QPoint(480, 300));
@@ -217,9 +201,7 @@ void TestMainForm::solveThenNextLevel()
 void TestMainForm::allLevelsNoticeOncePerRun()
 {
     MainFormFixture f;
-    f.writeLevels(2, TwoInARow);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, TwoInARow);
     f.form->SolvedFlags[2] = 1;
     f.key(Qt::Key_Right);
     f.answers.press(QStringLiteral("OKBtn"));
@@ -239,9 +221,7 @@ void TestMainForm::allLevelsNoticeOncePerRun()
 void TestMainForm::searchesWrapAround()
 {
     MainFormFixture f;
-    f.writeLevels(10, Crossing);
-    f.writeSettings("tongue=0\nlevel=5\n");
-    f.start();
+    f.start(10, Crossing, "tongue=0\nlevel=5\n");
     for (int level = 1; level <= 10; ++level)
         f.form->SolvedFlags[level] = (level == 3 || level == 7) ? 0 : 1;
     f.form->tools->sDownBtn->click();
@@ -261,9 +241,7 @@ void TestMainForm::searchesWrapAround()
 void TestMainForm::newGameKeepsAllSolvedFlag()
 {
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=0\nlevel=2\n");
-    f.start();
+    f.start(3, Crossing, "tongue=0\nlevel=2\n");
     for (int level = 1; level <= 3; ++level)
         f.form->SolvedFlags[level] = 1;
     f.form->SolvedFlags[4] = 1; // above the level count: kept
@@ -284,9 +262,7 @@ void TestMainForm::newGameKeepsAllSolvedFlag()
 void TestMainForm::restartAsksOnlyWhilePlaying()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, Crossing);
     f.key(Qt::Key_Right);
     f.answers.press(QStringLiteral("CancelBtn"));
     f.form->tools->RestartBtn->click();
@@ -300,9 +276,7 @@ void TestMainForm::restartAsksOnlyWhilePlaying()
 void TestMainForm::levelSelectorGivesTheKeysBack()
 {
     MainFormFixture f;
-    f.writeLevels(30, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(30, Crossing);
     f.key(Qt::Key_Right); // a level in progress is left without a question
     QScrollBar *selector = f.form->tools->levelscroll;
     QTest::mouseClick(selector, Qt::LeftButton, Qt::NoModifier, QPoint(60, 9)); // the track: +10
@@ -317,9 +291,7 @@ void TestMainForm::levelSelectorGivesTheKeysBack()
 void TestMainForm::tabMovesBetweenSinkAndSelector()
 {
     MainFormFixture f;
-    f.writeLevels(5, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(5, Crossing);
     f.key(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f.form->tools->levelscroll);
     QCOMPARE(f.form->board.heroColumn, 2); // the Tab never reached the game
@@ -359,9 +331,7 @@ void TestMainForm::storedLevelIsClamped()
 void TestMainForm::closeAnsweredNoChangesNothing()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, Crossing);
     f.key(Qt::Key_Right);
     const QString before = f.settingsText();
     f.answers.press(QStringLiteral("CancelBtn"));
@@ -377,9 +347,7 @@ void TestMainForm::closeAnsweredNoChangesNothing()
 void TestMainForm::closeWritesTheSettings()
 {
     MainFormFixture f;
-    f.writeLevels(20, Crossing);
-    f.writeSettings("tongue=1\nlevel=12\n");
-    f.start();
+    f.start(20, Crossing, "tongue=1\nlevel=12\n");
     f.form->tools->SoundBtn->click(); // sound off
     f.answers.press(QStringLiteral("OKBtn"))
         .then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }) // the save dialog, cancelled

@@ -68,9 +68,7 @@ private slots:
 void TestMainWindow::toolbarStaysWhenTheWindowGrows()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(2, Crossing);
     const ToolPanel *tools = f.form->tools;
     const QList<QPair<QWidget *, QRect>> places{
         {tools->NewGameBtn, QRect(4, 4, 25, 25)},  {tools->RestartBtn, QRect(28, 4, 25, 25)}, {tools->LoadBtn, QRect(52, 4, 25, 25)},
@@ -159,12 +157,10 @@ void TestMainWindow::languageSwitchChangesEveryText()
 void TestMainWindow::unknownLanguageCodeStaysAndIsEnglish()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=5\n");
-    f.start(); // only the info dialog is answered: no language dialog
+    f.start(2, Crossing, "tongue=5\n"); // only the info dialog is answered: no language dialog
     QCOMPARE(f.form->Tongue, 5);
     QCOMPARE(f.form->tools->ExitBtn->toolTip(), QStringLiteral("I have enough!"));
-    f.answers.press("OKBtn").then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }).press("OKBtn");
+    f.answerQuitWithoutSaving();
     QVERIFY(f.form->close());
     QVERIFY(f.settingsText().contains(QStringLiteral("tongue=5")));
 }
@@ -172,14 +168,12 @@ void TestMainWindow::unknownLanguageCodeStaysAndIsEnglish()
 void TestMainWindow::soundSwitchIsKept()
 {
     MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings("tongue=0\nsound=0\n");
-    f.start();
+    f.start(2, Crossing, "tongue=0\nsound=0\n");
     QVERIFY(!f.form->soundOn());
     QVERIFY(!f.form->tools->SoundBtn->isChecked());
     f.form->tools->SoundBtn->click();
     QVERIFY(f.form->soundOn());
-    f.answers.press("OKBtn").then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }).press("OKBtn");
+    f.answerQuitWithoutSaving();
     QVERIFY(f.form->close());
     QVERIFY(f.settingsText().contains(QStringLiteral("sound=1")));
 }
@@ -187,9 +181,7 @@ void TestMainWindow::soundSwitchIsKept()
 void TestMainWindow::saveWritesTheTableAndNamesIt()
 {
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(3, Crossing);
     f.form->SolvedFlags[1] = 1;
     f.form->SolvedFlags[3] = 1;
     f.answers.then(choose(f.folder.filePath("week1.sav")));
@@ -212,9 +204,7 @@ void TestMainWindow::saveWritesTheTableAndNamesIt()
 void TestMainWindow::overwriteQuestionLoopsBack()
 {
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(3, Crossing);
     const QString old = f.folder.filePath("old.zhx");
     QVERIFY(writeSavedGame(old, SolvedTable{}));
     f.form->SolvedFlags[2] = 1;
@@ -237,9 +227,7 @@ void TestMainWindow::overwriteQuestionLoopsBack()
 void TestMainWindow::failedSaveIsReported()
 {
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=1\n");
-    f.start();
+    f.start(3, Crossing, "tongue=1\n");
     // A folder that is a plain file cannot take the save, for root too.
     QFile blocker(f.folder.filePath("blocker"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -271,9 +259,7 @@ void TestMainWindow::loadReplacesTheProgress()
     QFETCH(int, flag2);
     QFETCH(int, flag200);
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(3, Crossing);
     f.form->SolvedFlags[3] = 1;
     QByteArray content(bytes, '\0');
     for (int i = 0; i < bytes; ++i)
@@ -296,9 +282,7 @@ void TestMainWindow::loadReplacesTheProgress()
 void TestMainWindow::failedLoadKeepsTheProgress()
 {
     MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    f.writeSettings("tongue=0\n");
-    f.start();
+    f.start(3, Crossing);
     f.form->SolvedFlags[2] = 1;
     // A socket is there but cannot be opened as a file, for root too.
     const QString unreadable = f.folder.filePath(QStringLiteral("socket.zhx"));
@@ -333,10 +317,8 @@ void TestMainWindow::unwritableSettingsStillClose()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QString message;
-    f.answers.press("OKBtn")
-        .then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); })
-        .press("OKBtn")
-        .then(readBox(&message, "OK"));
+    f.answerQuitWithoutSaving();
+    f.answers.then(readBox(&message, "OK"));
     QVERIFY(f.form->close());
     QCOMPARE(message, QStringLiteral("Fehler|Erzeugung von Schlüssel common misslungen"));
     QVERIFY(!f.form->isVisible());
