@@ -179,7 +179,6 @@ bool TMainForm::FormCreate(const QString &programFolder)
 
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black));
-    tools->setPalette(QPalette(QColor(0xc0, 0xc0, 0xc0)));
 
     LoadBoard(CurrentLevel);
     ApplyTongue();
