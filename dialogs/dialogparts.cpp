@@ -18,7 +18,10 @@ QString picturePath(const char *name)
 
 QFont dialogFont(int pixelSize, FontWeight weight)
 {
+    // Where the family is missing, Liberation Sans (Arial's metrics) comes
+    // nearest to its narrow letters, and keeps the labels inside their boxes.
     QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(weight == FontWeight::Bold);
