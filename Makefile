@@ -1,6 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts the game
 #   make test   installs what is missing, builds and runs every test
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= 2
 
