@@ -1,6 +1,7 @@
 #include "game/levelset.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -32,8 +33,10 @@ LevelSetReadResult parseLevelSet(const QByteArray &bytes)
 
 LevelSetReadResult readLevelSet(const QString &path)
 {
+    // Only a regular file is opened: a named pipe would keep the game
+    // waiting before its window ever shows.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         LevelSetReadResult result;
         result.error = LevelSetError::CannotOpen;
         return result;

@@ -13,6 +13,10 @@ namespace {
 /// cannot be opened or read.
 std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes)
 {
+    // Only a regular file is opened: a folder cannot be read, and opening a
+    // named pipe would wait for a writer that never comes.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -46,8 +50,20 @@ SolvedTable solvedTableFromBytes(QByteArrayView bytes)
 
 bool writeSavedGame(const QString &path, const SolvedTable &table)
 {
+    // Only a regular file is replaced; a folder or a named pipe of that name
+    // is left alone and the save fails.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Where the folder takes no new file but the old save may be written,
+    // the save goes into that file in place instead of failing.
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a full disk shows at the write itself. Written
+    // through Qt's buffer, the bytes would only meet the full disk at the
+    // flush inside commit(), which then puts the short new file in place of
+    // the old one all the same and reports success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = savedGameBytes(table);
     if (file.write(bytes) != bytes.size()) {
@@ -68,7 +84,9 @@ std::optional<SolvedTable> readSavedGameForLoad(const QString &path)
 AutoLoadResult readSavedGameAtStart(const QString &path)
 {
     AutoLoadResult result;
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    // Only a regular file counts as a saved game being there: a folder or a
+    // named pipe at the path is skipped as a missing file is.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return result;
     const std::optional<QByteArray> bytes = readFileStart(path, SavedGameSize);
     if (!bytes) {

@@ -22,18 +22,20 @@ QByteArray savedGameBytes(const SolvedTable &table);
 SolvedTable solvedTableFromBytes(QByteArrayView bytes);
 
 /// Writes the 800 bytes to path. The file is replaced only once all of it
-/// has been written, so a failed save leaves an earlier file intact.
-/// False when the file cannot be created or not all of it was written.
+/// has been written, so a failed save leaves an earlier file intact; where
+/// the folder takes no new file, an existing file is written in place.
+/// False when the file cannot be created or not all of it was written, and
+/// when something other than a regular file stands at path.
 bool writeSavedGame(const QString &path, const SolvedTable &table);
 
 /// Reads a file the player chose to load: up to 800 bytes, as
-/// solvedTableFromBytes takes them. Nothing when the file cannot be opened
-/// or read; the caller then keeps the progress it had.
+/// solvedTableFromBytes takes them. Nothing when no regular file is there
+/// or it cannot be opened or read; the caller then keeps the progress it had.
 std::optional<SolvedTable> readSavedGameForLoad(const QString &path);
 
 enum class AutoLoadStatus {
-    Missing,    ///< nothing at the path (or the path is empty): skipped in silence
-    Unreadable, ///< something is there but cannot be opened or read as a file
+    Missing,    ///< no regular file at the path (or the path is empty): skipped in silence
+    Unreadable, ///< a regular file is there but cannot be opened or read
     Loaded,
 };
 

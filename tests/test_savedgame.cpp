@@ -4,13 +4,21 @@
 
 #include "game/savedgame.h"
 
+#include "asplayer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -32,8 +40,12 @@ bool writeFileBytes(const QString &path, const QByteArray &bytes)
 SolvedTable mixedTable()
 {
     SolvedTable table;
-    for (int level = 1; level <= MaxLevels; ++level)
-        table[level] = (level % 7 == 0) ? 0 : (level % 2 ? 1 : -level) * level * 1000003;
+    for (int level = 1; level <= MaxLevels; ++level) {
+        // Worked out unsigned, where a product past 2^32 wraps, as signed
+        // arithmetic may not.
+        const std::uint32_t magnitude = std::uint32_t(level) * std::uint32_t(level) * 1000003u;
+        table[level] = (level % 7 == 0) ? 0 : std::int32_t(level % 2 ? magnitude : 0u - magnitude);
+    }
     table[1] = 1;
     table[2] = -1;
     table[3] = std::numeric_limits<std::int32_t>::max();
@@ -42,12 +54,66 @@ SolvedTable mixedTable()
     return table;
 }
 
+/// A tmpfs of 16 KiB mounted over a folder while it lives: a disk that can
+/// really be filled. Mounting needs root.
+struct SmallDisk {
+    QString folder;
+    QString failure;
+
+    explicit SmallDisk(const QString &where) : folder(where)
+    {
+        if (::geteuid() != 0)
+            failure = QStringLiteral("mounting a small disk needs root");
+        else if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
+            failure = QStringLiteral("cannot mount a small disk: ") + QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~SmallDisk()
+    {
+        if (failure.isEmpty())
+            ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    }
+    /// Fills the disk to the last byte.
+    void fill() const
+    {
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(512, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+};
+
+/// While it lives, no file of this process may grow past the given size: a
+/// write beyond it fails as a full disk does, for any user.
+class FileSizeLimitOf {
+public:
+    explicit FileSizeLimitOf(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
+        const rlimit limit{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimitOf()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldSignal)(int) = nullptr;
+};
+
 } // namespace
 
 class TestSavedGame : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+
+    enum Place { LockedFolder, LockedFolderAndFile, FullDisk, FileSizeLimit, FileForFolder, FolderForFile, PipeForFile };
+    enum Unreadable { Nothing, NoPath, AFolder, APipe, LockedFile };
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -121,56 +187,128 @@ private slots:
         QCOMPARE(savedGameBytes(atStart.table), seen(startBytes));
     }
 
-    /** A save that cannot be made reports failure and leaves what was
-     *  there before as it was. */
-    void failedSaveKeepsOldFile()
+    void failedSaveKeepsOldFile_data()
     {
-        const SolvedTable old = mixedTable();
-        if (::geteuid() != 0) { // permissions do not bind root
-            const QString folder = path("locked");
-            QVERIFY(QDir().mkpath(folder));
-            const QString file = folder + QStringLiteral("/old.zhx");
-            QVERIFY(writeSavedGame(file, old));
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-            const bool saved = writeSavedGame(file, SolvedTable{});
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-            QVERIFY(!saved);
-            QCOMPARE(fileBytes(file), savedGameBytes(old));
-        }
-        // A regular file in place of a folder, and a folder in place of the
-        // file, stop everyone, root too.
-        const QString notAFolder = path("plain-file");
-        QVERIFY(writeFileBytes(notAFolder, "x"));
-        QVERIFY(!writeSavedGame(notAFolder + QStringLiteral("/game.zhx"), old));
-        QCOMPARE(fileBytes(notAFolder), QByteArray("x"));
-        const QString folder = path("folder.zhx");
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(!writeSavedGame(folder, old));
-        QVERIFY(QFileInfo(folder).isDir());
+        QTest::addColumn<int>("place");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("locked folder, writable save: written in place") << int(LockedFolder) << true;
+        QTest::newRow("locked folder, locked save") << int(LockedFolderAndFile) << false;
+        QTest::newRow("disk full") << int(FullDisk) << false;
+        QTest::newRow("file size limit reached") << int(FileSizeLimit) << false;
+        QTest::newRow("a plain file where the folder belongs") << int(FileForFolder) << false;
+        QTest::newRow("a folder where the save belongs") << int(FolderForFile) << false;
+        QTest::newRow("a named pipe where the save belongs") << int(PipeForFile) << false;
     }
 
-    /** What cannot be opened as a file fails a load and, at start-up, is
-     *  told apart from a path with nothing there, which is skipped. */
+    /** A save either writes all 800 bytes or reports failure and leaves
+     *  what was there before exactly as it was. */
+    void failedSaveKeepsOldFile()
+    {
+        QFETCH(int, place);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        std::optional<AsPlayer> player;
+        if (place == LockedFolder || place == LockedFolderAndFile) {
+            player.emplace(QStringList{dir.path()});
+            REQUIRE_PLAYER(*player);
+        }
+        const QString folder = dir.filePath("saves");
+        QVERIFY(QDir().mkpath(folder));
+        QString file = folder + QStringLiteral("/old.zhx");
+        const SolvedTable old = mixedTable();
+        SolvedTable next;
+        next[7] = 1;
+        std::optional<QByteArray> before = savedGameBytes(old);
+
+        std::optional<SmallDisk> disk;
+        switch (Place(place)) {
+        case LockedFolder:
+        case LockedFolderAndFile:
+            QVERIFY(writeSavedGame(file, old));
+            if (place == LockedFolderAndFile)
+                QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            break;
+        case FullDisk:
+            disk.emplace(folder);
+            if (!disk->failure.isEmpty())
+                QSKIP(qPrintable(disk->failure + QStringLiteral("; the file size limit row tries a failed write")));
+            QVERIFY(writeSavedGame(file, old));
+            disk->fill();
+            break;
+        case FileSizeLimit:
+            QVERIFY(writeSavedGame(file, old));
+            break;
+        case FileForFolder:
+            QVERIFY(writeFileBytes(folder + QStringLiteral("/plain"), "x"));
+            file = folder + QStringLiteral("/plain/game.zhx");
+            before = std::nullopt;
+            break;
+        case FolderForFile:
+            QVERIFY(QDir().mkpath(file));
+            before = std::nullopt;
+            break;
+        case PipeForFile:
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+            before = std::nullopt;
+            break;
+        }
+
+        std::optional<FileSizeLimitOf> limit;
+        if (place == FileSizeLimit)
+            limit.emplace(100);
+        const bool written = writeSavedGame(file, next);
+        limit.reset();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(written, saved);
+        if (saved)
+            QCOMPARE(fileBytes(file), savedGameBytes(next));
+        else if (before)
+            QCOMPARE(fileBytes(file), *before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("old.zhx.")), QStringList());
+        if (place == FolderForFile)
+            QVERIFY(QFileInfo(file).isDir());
+        if (place == PipeForFile)
+            QCOMPARE(QFileInfo(file).isFile(), false);
+    }
+
+    void unreadablePaths_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<int>("atStart");
+        QTest::newRow("nothing there: skipped") << int(Nothing) << int(AutoLoadStatus::Missing);
+        QTest::newRow("no path at all: skipped") << int(NoPath) << int(AutoLoadStatus::Missing);
+        QTest::newRow("a folder: skipped") << int(AFolder) << int(AutoLoadStatus::Missing);
+        QTest::newRow("a named pipe: skipped, never opened") << int(APipe) << int(AutoLoadStatus::Missing);
+        QTest::newRow("a file the player may not read") << int(LockedFile) << int(AutoLoadStatus::Unreadable);
+    }
+
+    /** Only a regular file counts as a saved game being there: anything else
+     *  reads nothing and is skipped at start-up as a missing file is, while
+     *  a file that cannot be read is told apart. */
     void unreadablePaths()
     {
-        const QString folder = path("a-folder.zhx");
-        QVERIFY(QDir().mkpath(folder));
-        QCOMPARE(readSavedGameForLoad(folder), std::nullopt);
-        QCOMPARE(readSavedGameAtStart(folder).status, AutoLoadStatus::Unreadable);
-
-        QCOMPARE(readSavedGameForLoad(path("missing.zhx")), std::nullopt);
-        QCOMPARE(readSavedGameAtStart(path("missing.zhx")).status, AutoLoadStatus::Missing);
-        QCOMPARE(readSavedGameAtStart(QString()).status, AutoLoadStatus::Missing);
-
-        if (::geteuid() != 0) {
-            const QString locked = path("locked.zhx");
-            QVERIFY(writeSavedGame(locked, mixedTable()));
-            QVERIFY(QFile::setPermissions(locked, {}));
-            QCOMPARE(readSavedGameForLoad(locked), std::nullopt);
-            const AutoLoadResult atStart = readSavedGameAtStart(locked);
-            QCOMPARE(atStart.status, AutoLoadStatus::Unreadable);
-            QCOMPARE(atStart.table, SolvedTable{});
+        QFETCH(int, place);
+        QFETCH(int, atStart);
+        QTemporaryDir dir;
+        QString file = dir.filePath("game.zhx");
+        std::optional<AsPlayer> player;
+        switch (Unreadable(place)) {
+        case Nothing: break;
+        case NoPath: file.clear(); break;
+        case AFolder: QVERIFY(QDir().mkpath(file)); break;
+        case APipe: QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0); break;
+        case LockedFile:
+            player.emplace(QStringList{dir.path()});
+            REQUIRE_PLAYER(*player);
+            QVERIFY(writeSavedGame(file, mixedTable()));
+            QVERIFY(QFile::setPermissions(file, {}));
+            break;
         }
+        QCOMPARE(readSavedGameForLoad(file), std::nullopt);
+        const AutoLoadResult result = readSavedGameAtStart(file);
+        QCOMPARE(int(result.status), atStart);
+        QCOMPARE(result.table, SolvedTable{});
     }
 
     void extension_data()
