@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <utility>
+
 namespace {
 
 /// The value of one digit in the given base, or -1 when it is none.
@@ -77,6 +79,8 @@ void SettingsStore::WriteString(const QString &section, const QString &key, cons
 
 void SettingsStore::DeleteValue(const QString &section, const QString &key)
 {
+    if (!safeToOpen())
+        return; // no settings file, so no value to remove
     QSettings settings(m_location, m_format);
     settings.beginGroup(section);
     if (!settings.contains(key))
@@ -84,7 +88,7 @@ void SettingsStore::DeleteValue(const QString &section, const QString &key)
     requireWritable(section);
     settings.remove(key);
     settings.sync();
-    if (settings.status() != QSettings::NoError)
+    if (settings.status() == QSettings::AccessError)
         throw SettingsError::cannotSet(key);
 }
 
@@ -129,10 +133,15 @@ std::optional<qint32> SettingsStore::parseInteger(QStringView text)
 
 std::optional<QString> SettingsStore::readText(const QString &section, const QString &key) const
 {
+    if (!safeToOpen())
+        return unreadable(key);
     QSettings settings(m_location, m_format);
-    // A missing file is no error; one that exists but cannot be read is.
-    if (settings.status() != QSettings::NoError)
-        throw SettingsError::cannotGet(key);
+    // A missing file is no error; one that exists but cannot be read is. A
+    // file Qt finds malformed is none either: the values it could make out
+    // are read as they stand (and Qt reports the fault only to the first
+    // reader, so every value must be treated alike).
+    if (settings.status() == QSettings::AccessError)
+        return unreadable(key);
     settings.beginGroup(section);
     if (!settings.contains(key))
         return std::nullopt;
@@ -156,8 +165,29 @@ void SettingsStore::writeText(const QString &section, const QString &key, const 
     settings.beginGroup(section);
     settings.setValue(key, text);
     settings.sync();
-    if (settings.status() != QSettings::NoError)
+    // Only a failed write counts: a FormatError describes the old file's
+    // content, which the write has just replaced.
+    if (settings.status() == QSettings::AccessError)
         throw SettingsError::cannotSet(key);
+}
+
+std::optional<QString> SettingsStore::unreadable(const QString &key) const
+{
+    // The player hears once that the store cannot be read, not once per
+    // value; from then on every read takes its default.
+    if (std::exchange(m_unreadableReported, true))
+        return std::nullopt;
+    throw SettingsError::cannotGet(key);
+}
+
+bool SettingsStore::safeToOpen() const
+{
+    if (m_format != QSettings::IniFormat)
+        return true;
+    // A folder, or a named pipe that would keep the game waiting, where the
+    // settings file belongs is never opened.
+    const QFileInfo file(m_location);
+    return !file.exists() || file.isFile();
 }
 
 void SettingsStore::requireWritable(const QString &section) const

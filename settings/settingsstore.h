@@ -7,7 +7,9 @@
 //
 // Every operation opens the store, does one read or one write, syncs and
 // closes it again: nothing is cached, so a value written is seen by the next
-// read at once, also from another store object. Failures throw SettingsError.
+// read at once, also from another store object. Failures throw SettingsError;
+// a store that cannot be read at all says so at its first read only, and
+// every later read takes its default.
 
 #include <QSettings>
 #include <QString>
@@ -56,9 +58,16 @@ private:
     /// The stored text, nothing when the value is missing.
     std::optional<QString> readText(const QString &section, const QString &key) const;
     void writeText(const QString &section, const QString &key, const QString &text);
+    /// The first time: throws that the store cannot be read; later: nothing.
+    std::optional<QString> unreadable(const QString &key) const;
+    /// False when something other than a regular file (a folder, a named
+    /// pipe) stands where the INI file belongs: opening it would fail, or
+    /// wait for ever.
+    bool safeToOpen() const;
     /// Makes sure the INI file's folder exists and the file can be written.
     void requireWritable(const QString &section) const;
 
     QString m_location;
     QSettings::Format m_format;
+    mutable bool m_unreadableReported = false;
 };

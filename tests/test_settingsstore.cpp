@@ -4,6 +4,8 @@
 #include "settings/settingserror.h"
 #include "settings/settingsstore.h"
 
+#include "asplayer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +13,8 @@
 
 #include <memory>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,6 +40,8 @@ class TestSettingsStore : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_config;
+
+    enum Place { LockedFolder, LockedFile, UnreadableFile, FolderForFile, PipeForFile, Garbage, UnclosedSection };
 
     QString programFolder() const { return m_config->filePath(QStringLiteral("ZorbixGames/ZorbixHoplix")); }
     QString iniPath() const { return programFolder() + QStringLiteral("/V1.ini"); }
@@ -238,42 +244,95 @@ private slots:
         QCOMPARE(settingsErrorOf([&] { store.WriteString(Common, "save", QString()); }), CannotCreate);
     }
 
-    void readOnlyPlace_data()
+    void oddPlaces_data()
     {
-        QTest::addColumn<bool>("lockFolder");
-        QTest::newRow("read-only settings folder") << true;
-        QTest::newRow("read-only settings file") << false;
+        const std::optional<QString> none;
+        const QString cannotGet = QStringLiteral(u"Fehler beim Holen der Daten für 'level'");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<std::optional<QString>>("readError"); // of the first read only
+        QTest::addColumn<qint32>("level");                     // what every read gives
+        QTest::addColumn<std::optional<QString>>("writeError");
+        QTest::newRow("read-only settings folder") << int(LockedFolder) << none << 4 << std::optional(CannotCreate);
+        QTest::newRow("read-only settings file") << int(LockedFile) << none << 4 << std::optional(CannotCreate);
+        QTest::newRow("settings file the player may not read")
+            << int(UnreadableFile) << std::optional(cannotGet) << 1
+            << std::optional(QStringLiteral(u"Fehler beim Setzen der Daten für 'tongue'"));
+        QTest::newRow("a folder in place of the file") << int(FolderForFile) << std::optional(cannotGet) << 1
+                                                       << std::optional(CannotCreate);
+        QTest::newRow("a named pipe in place of the file") << int(PipeForFile) << std::optional(cannotGet) << 1
+                                                           << std::optional(CannotCreate);
+        QTest::newRow("binary garbage") << int(Garbage) << none << 1 << none;
+        QTest::newRow("unclosed section name") << int(UnclosedSection) << none << 4 << none;
     }
 
-    /** Settings that cannot be written fail writes and deletes, and the
-     *  stored values stay as they were, also for later reads. */
-    void readOnlyPlace()
+    /** Settings that cannot be read say so at the first read only, and every
+     *  read then takes its default; settings that cannot be written fail
+     *  writes and deletes and keep what they hold; a file Qt finds malformed
+     *  is read as far as it goes and written over without complaint. Nothing
+     *  here opens a named pipe, which would wait for ever. */
+    void oddPlaces()
     {
-        QFETCH(bool, lockFolder);
-        writeIniText("[common]\nlevel=4\n");
-        const QString locked = lockFolder ? programFolder() : iniPath();
-        const QFile::Permissions readOnly = QFile::ReadOwner | (lockFolder ? QFile::ExeOwner : QFile::Permissions());
-        QVERIFY(QFile::setPermissions(locked, readOnly));
-        QFile probe(lockFolder ? programFolder() + QStringLiteral("/probe") : iniPath());
-        if (probe.open(QIODevice::WriteOnly | QIODevice::Append))
-            QSKIP("file permissions do not bind this user (root)");
+        QFETCH(int, place);
+        QFETCH(std::optional<QString>, readError);
+        QFETCH(qint32, level);
+        QFETCH(std::optional<QString>, writeError);
+        std::optional<AsPlayer> player;
+        if (place == LockedFolder || place == LockedFile || place == UnreadableFile) {
+            player.emplace(QStringList{m_config->path()});
+            REQUIRE_PLAYER(*player);
+        }
+        switch (Place(place)) {
+        case LockedFolder:
+            writeIniText("[common]\nlevel=4\n");
+            QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner));
+            break;
+        case LockedFile:
+        case UnreadableFile:
+            writeIniText("[common]\nlevel=4\n");
+            QVERIFY(QFile::setPermissions(iniPath(), place == LockedFile ? QFile::ReadOwner : QFile::WriteOwner));
+            break;
+        case FolderForFile: QVERIFY(QDir().mkpath(iniPath())); break;
+        case PipeForFile:
+            QVERIFY(QDir().mkpath(programFolder()));
+            QCOMPARE(::mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
+            break;
+        case Garbage: writeIniText(QByteArray("\x01\x02\xff\xfe garbage\n[\0zz\n", 16)); break;
+        case UnclosedSection: writeIniText("[common\nsound=1\nlevel=4\n"); break;
+        }
+
         SettingsStore store;
-        QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "level", 3); }), CannotCreate);
-        QCOMPARE(settingsErrorOf([&] { store.DeleteValue(Common, "level"); }), CannotCreate);
-        QCOMPARE(store.ReadInteger(Common, "level", 1), 4);
+        QCOMPARE(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }), readError);
+        QCOMPARE(store.ReadInteger(Common, "level", 1), level);
+        QCOMPARE(store.ReadInteger(Common, "tongue", -1), -1);
+
+        QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "tongue", 1); }), writeError);
+        if (writeError) {
+            QCOMPARE(store.ReadInteger(Common, "level", 1), level);
+            return;
+        }
+        store.WriteInteger(Common, "level", 3);
+        // Every value written is there, the first one too.
+        const SettingsStore later;
+        QCOMPARE(later.ReadInteger(Common, "tongue", -1), 1);
+        QCOMPARE(later.ReadInteger(Common, "level", 1), 3);
     }
 
-    /** Something that is no file where the settings file belongs: reads
-     *  fail with the value's name, writes cannot create the section, and a
-     *  delete finds nothing. */
-    void folderInPlaceOfSettingsFile()
+    /** Deletes where the settings cannot be written fail, and a delete
+     *  where there is no settings file finds nothing to remove. */
+    void deleteInOddPlaces()
     {
+        {
+            std::optional<AsPlayer> player;
+            player.emplace(QStringList{m_config->path()});
+            REQUIRE_PLAYER(*player);
+            writeIniText("[common]\nMainFormFont=x\n");
+            QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner));
+            QCOMPARE(settingsErrorOf([] { SettingsStore().DeleteValue(Common, "MainFormFont"); }), CannotCreate);
+            QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            QVERIFY(QFile::remove(iniPath()));
+        }
         QVERIFY(QDir().mkpath(iniPath()));
-        SettingsStore store;
-        QCOMPARE(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }),
-                 QStringLiteral(u"Fehler beim Holen der Daten für 'level'"));
-        QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "tongue", 1); }), CannotCreate);
-        QCOMPARE(settingsErrorOf([&] { store.DeleteValue(Common, "MainFormFont"); }), std::nullopt);
+        QCOMPARE(settingsErrorOf([] { SettingsStore().DeleteValue(Common, "MainFormFont"); }), std::nullopt);
     }
 };
 
