@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 /// The glyph-strip column each of the display's three digit places shows.
@@ -23,6 +26,7 @@ private slots:
     void levelDisplay();
     void progressWidth_data();
     void progressWidth();
+    void progressWidthAsExtendedPrecisionGivesIt();
     void progressBarIsRedThenBlack();
 };
 
@@ -70,6 +74,7 @@ void TestStatusDisplays::progressWidth_data()
     QTest::newRow("50 % is exact") << 494 << 100 << 200 << 247;
     QTest::newRow("20 % comes out one short") << 494 << 40 << 200 << 98;
     QTest::newRow("40 % comes out one short") << 494 << 80 << 200 << 197;
+    QTest::newRow("199 of 200 is 99 %") << 494 << 199 << 200 << 490;
     QTest::newRow("all solved fills the bar") << 494 << 200 << 200 << 495;
     QTest::newRow("no levels") << 494 << 0 << 0 << 0;
     QTest::newRow("narrow bar, 20 %") << 4 << 1 << 5 << 0;
@@ -82,6 +87,22 @@ void TestStatusDisplays::progressWidth()
     QFETCH(int, maximum);
     QFETCH(int, red);
     QCOMPARE(progressFillWidth(width, position, maximum), red);
+}
+
+void TestStatusDisplays::progressWidthAsExtendedPrecisionGivesIt()
+{
+    // Where this compiler's long double is the processor's 80-bit extended
+    // precision, the widths worked out in integers must be the very ones it
+    // gives, for every percentage on bars up to 4000 pixels wide.
+    if (std::numeric_limits<long double>::digits != 64)
+        QSKIP("long double here is not 80-bit extended precision, nothing to compare with");
+    for (int w = 0; w <= 4000; ++w)
+        for (int percent = 0; percent <= 100; ++percent) {
+            const long double native = (w + 1) * (percent * 0.01L);
+            const int expected = std::min(int(native), w + 1);
+            if (progressFillWidth(w, percent, 100) != expected)
+                QFAIL(qPrintable(QStringLiteral("bar %1 px at %2 %").arg(w).arg(percent)));
+        }
 }
 
 void TestStatusDisplays::progressBarIsRedThenBlack()
