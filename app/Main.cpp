@@ -8,6 +8,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
+#include "services/framewatch.h"
 #include "settings/settingserror.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
@@ -27,7 +28,7 @@ namespace {
 const QString Common = QStringLiteral("common");
 
 /// The frame a window of the game's home platform has around its client
-/// area, for the minimum size while the window system reports none.
+/// area, for the smallest size while the real frame is not known.
 constexpr QSize ClassicFrame(12, 31);
 constexpr QSize MinimumOuterSize(506, 360);
 
@@ -42,8 +43,8 @@ std::optional<Arrow> arrowOf(int key)
     }
 }
 
-/// A setting read at start-up; a store that cannot be read is reported and
-/// the default taken, so the game still starts.
+/// A setting read at start-up; a store that cannot be read is reported (by
+/// its first read only) and the default taken, so the game still starts.
 template <typename T, typename Read>
 T readOrDefault(Read read, T fallback)
 {
@@ -104,6 +105,8 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
         *dialog = new QFileDialog(this);
         (*dialog)->setNameFilter(Catalogue::SavedGameFilter);
         (*dialog)->setOption(QFileDialog::DontUseNativeDialog);
+        // The filter shows as "Zorbix Hoplix-Dateien", without its pattern.
+        (*dialog)->setOption(QFileDialog::HideNameFilterDetails);
     }
     OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDlg->setFileMode(QFileDialog::AnyFile);
@@ -112,6 +115,10 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     SaveDlg->setFileMode(QFileDialog::AnyFile);
     // The game asks its own overwrite question, in its own words.
     SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
+
+    // The window manager frames the window once it is on screen; the
+    // smallest size follows the real frame then.
+    new FrameWatch(this, [this] { applyMinimumSize(); });
 
     resize(DesignSize);
 }
@@ -258,14 +265,20 @@ void TMainForm::resizeEvent(QResizeEvent *)
 
 void TMainForm::showEvent(QShowEvent *)
 {
+    applyMinimumSize();
+    DummyMemo->setFocus();
+}
+
+void TMainForm::applyMinimumSize()
+{
     // The smallest outer size, whatever frame the window system puts round
-    // the client area; a thin frame must not push the client area past the
-    // size the game is designed for.
-    QSize frame = frameGeometry().size() - size();
+    // the client area; until that frame is known, the frame of the game's
+    // home platform stands in for it. A thin frame must not push the client
+    // area past the size the game is designed for.
+    QSize frame = frameSizeOf(this);
     if (frame.isEmpty())
         frame = ClassicFrame;
     setMinimumSize((MinimumOuterSize - frame).boundedTo(DesignSize));
-    DummyMemo->setFocus();
 }
 
 // ---- Playing ------------------------------------------------------------------
@@ -472,8 +485,9 @@ void TMainForm::info()
 
 void TMainForm::SaveGame()
 {
+    // Only a regular file counts as a saved game being there.
     const QFileInfo current(SavedGamePath);
-    if (!SavedGamePath.isEmpty() && current.exists()) {
+    if (!SavedGamePath.isEmpty() && current.isFile()) {
         SaveDlg->setDirectory(current.absolutePath());
         SaveDlg->selectFile(current.fileName());
     }
@@ -482,7 +496,7 @@ void TMainForm::SaveGame()
         if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty())
             return;
         name = withSavedGameExtension(SaveDlg->selectedFiles().constFirst());
-        if (!QFileInfo::exists(name) || askWarning(this, Catalogue::overwriteQuestion(Tongue, QFileInfo(name).fileName())))
+        if (!QFileInfo(name).isFile() || askWarning(this, Catalogue::overwriteQuestion(Tongue, QFileInfo(name).fileName())))
             break;
     }
     SavedGamePath = name;
@@ -500,7 +514,7 @@ void TMainForm::LoadGame()
     const QString name = OpenDlg->selectedFiles().constFirst();
     if (name.isEmpty())
         return;
-    if (QFileInfo::exists(name)) {
+    if (QFileInfo(name).isFile()) {
         if (const std::optional<SolvedTable> loaded = readSavedGameForLoad(name)) {
             SolvedFlags = *loaded;
             SavedGamePath = name;
@@ -534,14 +548,22 @@ void TMainForm::FormClose()
 {
     SaveGame();
     m_dialogs->freeware->exec();
-    // A settings folder that cannot be written must not keep the game from
-    // closing: the player is told once, and the close goes on.
-    try {
-        ini.WriteBool(Common, QStringLiteral("sound"), soundOn());
-        ini.WriteInteger(Common, QStringLiteral("level"), CurrentLevel);
-        ini.WriteInteger(Common, QStringLiteral("tongue"), Tongue);
-        ini.WriteString(Common, QStringLiteral("save"), SavedGamePath);
-    } catch (const SettingsError &error) {
-        showErrorBox(this, error.message());
-    }
+    // Every value is written even when one fails, and a settings folder
+    // that cannot be written must not keep the game from closing: the
+    // player is told of the first failure, once, and the close goes on.
+    std::optional<SettingsError> failure;
+    const auto write = [&failure](auto store) {
+        try {
+            store();
+        } catch (const SettingsError &error) {
+            if (!failure)
+                failure = error;
+        }
+    };
+    write([this] { ini.WriteBool(Common, QStringLiteral("sound"), soundOn()); });
+    write([this] { ini.WriteInteger(Common, QStringLiteral("level"), CurrentLevel); });
+    write([this] { ini.WriteInteger(Common, QStringLiteral("tongue"), Tongue); });
+    write([this] { ini.WriteString(Common, QStringLiteral("save"), SavedGamePath); });
+    if (failure)
+        showErrorBox(this, failure->message());
 }

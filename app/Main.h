@@ -96,6 +96,7 @@ private:
     void boxPaint();
     void runFirstPaint();
     void ComputeLayout();
+    void applyMinimumSize();
     void carryOut(const Answer &answer);
     void MoveHero(Cell target, bool longJump);
     void LoseLevel();

@@ -22,7 +22,11 @@ void LevelSelector::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
     case Qt::Key_Home: triggerAction(SliderToMinimum); break;
     case Qt::Key_End: triggerAction(SliderToMaximum); break;
-    default: QScrollBar::keyPressEvent(event); return;
+    default: QScrollBar::keyPressEvent(event); break;
     }
+    // While the selector has the focus, keys go to it alone: one it leaves
+    // unused would otherwise travel up to the main window and on to the
+    // board, where Shift (for Shift+Tab, say) solves a level that has one
+    // platform left.
     event->accept();
 }

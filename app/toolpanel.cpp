@@ -41,7 +41,11 @@ ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
 
     // The selector in its black frame.
     auto *frame = shape(this, "Shape2", {172, 7, 93, 20}, QFrame::Box, QFrame::Plain);
-    frame->setPalette(QPalette(Qt::black));
+    // A plain frame is drawn in the text colour, which a palette made from
+    // black alone would make white.
+    QPalette blackLine = frame->palette();
+    blackLine.setColor(QPalette::WindowText, Qt::black);
+    frame->setPalette(blackLine);
     levelscroll = new LevelSelector(this);
     levelscroll->setGeometry(173, 8, 92, 18);
     levelscroll->setRange(1, 1);

@@ -2,11 +2,11 @@
 
 #include "dialogs/centreonmainform.h"
 #include "dialogs/modalresult.h"
+#include "services/framewatch.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QShowEvent>
-#include <QTimer>
 
 TZorbixDialog::TZorbixDialog(QWidget *mainForm, const QSize &clientSize, FontWeight weight)
     // A close box but no minimise, maximise or help box.
@@ -18,6 +18,13 @@ TZorbixDialog::TZorbixDialog(QWidget *mainForm, const QSize &clientSize, FontWei
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
+    // The place depends on the dialog's outer size, and at a first showing
+    // the window manager frames the dialog only once it is on screen: it is
+    // placed again as soon as its real frame is known.
+    new FrameWatch(this, [this] {
+        if (isVisible())
+            placeDialog();
+    });
 }
 
 void TZorbixDialog::reject()
@@ -61,14 +68,6 @@ void TZorbixDialog::showEvent(QShowEvent *event)
         return;
 
     placeDialog();
-    // The frame's size is known only once the window is on screen; place the
-    // dialog again when it turned out different from the guess.
-    const QSize guessedFrame = frameGeometry().size();
-    QTimer::singleShot(0, this, [this, guessedFrame] {
-        if (isVisible() && frameGeometry().size() != guessedFrame)
-            placeDialog();
-    });
-
     FormActivate();
     restoreFocus();
 }

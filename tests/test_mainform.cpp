@@ -2,6 +2,8 @@
 // dialogs answered as a player would.
 #include "mainformfixture.h"
 
+#include "asplayer.h"
+
 #include "game/savedgame.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
@@ -11,8 +13,13 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 class TestMainForm : public QObject {
     Q_OBJECT
+
+    enum Instead { Missing = 1, Pipe, Folder };
+
 private slots:
     void startsAtTheDesignSizeOnBlack();
     void arrowMovesAndThePlatformVanishes();
@@ -37,8 +44,10 @@ private slots:
     void badLevelFiles_data();
     void badLevelFiles();
     void savedGameAtStart();
+    void missingSavedGameIsSkipped_data();
     void missingSavedGameIsSkipped();
     void unreadableSavedGameEndsTheStart();
+    void keysOnTheFocusedSelectorStayThere();
 };
 
 void TestMainForm::startsAtTheDesignSizeOnBlack()
@@ -380,26 +389,30 @@ void TestMainForm::firstStartAsksTheLanguage()
 void TestMainForm::badLevelFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("missing");
+    QTest::addColumn<int>("missing"); // 0: the bytes are the file; else what stands there instead
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << QByteArray() << true << QStringLiteral("Can't find file ZHOP.DAT. Program aborted.");
-    QTest::newRow("empty") << QByteArray() << false << QStringLiteral("holds no whole level");
-    QTest::newRow("shorter than a record") << QByteArray(65, '\1') << false << QStringLiteral("holds no whole level");
+    const QString cannotFind = QStringLiteral("Can't find file ZHOP.DAT. Program aborted.");
+    QTest::newRow("missing") << QByteArray() << int(Missing) << cannotFind;
+    QTest::newRow("a named pipe, never opened") << QByteArray() << int(Pipe) << cannotFind;
+    QTest::newRow("empty") << QByteArray() << 0 << QStringLiteral("holds no whole level");
+    QTest::newRow("shorter than a record") << QByteArray(65, '\1') << 0 << QStringLiteral("holds no whole level");
     QByteArray badStart(2 * LevelRecordSize, '\1');
     badStart[LevelRecordSize + 64] = 9;
-    QTest::newRow("start column 9 in level 2") << badStart << false << QStringLiteral("level 2 starts outside the board");
+    QTest::newRow("start column 9 in level 2") << badStart << 0 << QStringLiteral("level 2 starts outside the board");
 }
 
 void TestMainForm::badLevelFiles()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, missing);
+    QFETCH(int, missing);
     QFETCH(QString, message);
     MainFormFixture f;
     if (missing)
         QDir().mkpath(f.programFolder());
     else
         f.writeLevelBytes(bytes);
+    if (missing == Pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(f.programFolder() + "/zhop.dat").constData(), 0600), 0);
     QString shown;
     f.answers.then([&shown](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
@@ -428,12 +441,27 @@ void TestMainForm::savedGameAtStart()
     QCOMPARE(f.form->tools->levelbox->toolTip(), QStringLiteral("Level 2: solved"));
 }
 
+void TestMainForm::missingSavedGameIsSkipped_data()
+{
+    QTest::addColumn<int>("instead");
+    QTest::newRow("nothing there") << int(Missing);
+    QTest::newRow("a folder of that name") << int(Folder);
+    QTest::newRow("a named pipe of that name") << int(Pipe);
+}
+
 void TestMainForm::missingSavedGameIsSkipped()
 {
-    // A saved game that is gone is skipped in silence; its name still counts.
+    // Anything but a regular file where the saved game should be is
+    // skipped in silence; its name still counts.
+    QFETCH(int, instead);
     MainFormFixture gone;
     gone.writeLevels(3, Crossing);
-    gone.writeSettings(QStringLiteral("tongue=1\nsave=%1\n").arg(gone.folder.filePath("gone.zhx")));
+    const QString path = gone.folder.filePath("gone.zhx");
+    if (instead == Folder)
+        QVERIFY(QDir().mkpath(path));
+    if (instead == Pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    gone.writeSettings(QStringLiteral("tongue=1\nsave=%1\n").arg(path));
     gone.start();
     QCOMPARE(gone.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel gone.zhx"));
     QCOMPARE(progressCount(gone.form->SolvedFlags, 3), 0);
@@ -441,18 +469,37 @@ void TestMainForm::missingSavedGameIsSkipped()
 
 void TestMainForm::unreadableSavedGameEndsTheStart()
 {
-    // One that is there but cannot be read ends the start.
+    // A regular file that is there but cannot be read ends the start.
     MainFormFixture broken;
+    AsPlayer player({broken.folder.path()});
+    REQUIRE_PLAYER(player);
     broken.writeLevels(3, Crossing);
-    QDir().mkpath(broken.folder.filePath("folder.zhx"));
-    broken.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(broken.folder.filePath("folder.zhx")));
+    const QString path = broken.folder.filePath("locked.zhx");
+    QVERIFY(writeSavedGame(path, SolvedTable{}));
+    QVERIFY(QFile::setPermissions(path, {}));
+    broken.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(path));
     QString shown;
     broken.answers.then([&shown](QWidget *w) {
         shown = qobject_cast<QMessageBox *>(w)->text();
         DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
     });
     QVERIFY(!broken.create());
-    QCOMPARE(shown, "Error occured while loading file " + broken.folder.filePath("folder.zhx") + "!");
+    QCOMPARE(shown, "Error occured while loading file " + path + "!");
+}
+
+void TestMainForm::keysOnTheFocusedSelectorStayThere()
+{
+    // One platform left: a key reaching the board would solve the level.
+    MainFormFixture f;
+    f.start(3, TwoInARow);
+    f.key(Qt::Key_Right);
+    f.key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.form->tools->levelscroll);
+    for (int key : {Qt::Key_Shift, Qt::Key_A, Qt::Key_F5, Qt::Key_Space})
+        f.key(key);
+    QCOMPARE(f.form->State, GameState::Playing);
+    QCOMPARE(f.form->CurrentLevel, 1);
+    QVERIFY(f.answers.seen().isEmpty());
 }
 
 QTEST_MAIN(TestMainForm)

@@ -2,17 +2,23 @@
 // loading through the real file dialogs.
 #include "mainformfixture.h"
 
+#include "asplayer.h"
+
 #include "game/savedgame.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
 
+#include <optional>
+
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -58,10 +64,14 @@ private slots:
     void soundSwitchIsKept();
     void saveWritesTheTableAndNamesIt();
     void overwriteQuestionLoopsBack();
+    void failedSaveIsReported_data();
     void failedSaveIsReported();
     void loadReplacesTheProgress_data();
     void loadReplacesTheProgress();
+    void failedLoadKeepsTheProgress_data();
     void failedLoadKeepsTheProgress();
+    void oddSettingsFiles_data();
+    void oddSettingsFiles();
     void unwritableSettingsStillClose();
 };
 
@@ -92,6 +102,11 @@ void TestMainWindow::toolbarStaysWhenTheWindowGrows()
     QCOMPARE(f.form->units, computeUnits(700, 500));
     // The board is drawn anew at the new scale.
     QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+    // The selector's frame is black, and the file dialogs show their filter without its pattern.
+    QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
+    for (QFileDialog *dialog : {f.form->OpenDlg, f.form->SaveDlg})
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
+                 QStringLiteral("Zorbix Hoplix-Dateien"));
     // Never smaller than the design allows.
     QVERIFY(f.form->minimumWidth() <= 494 && f.form->minimumWidth() > 400);
 }
@@ -224,20 +239,31 @@ void TestMainWindow::overwriteQuestionLoopsBack()
     QCOMPARE(fileBytes(old).at(4), '\1');
 }
 
+void TestMainWindow::failedSaveIsReported_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("blocker"); // what stands in the way: a file or a folder
+    QTest::newRow("a plain file where the folder belongs") << "blocker/game" << "file:blocker";
+    QTest::newRow("a folder named like the save: no overwrite question") << "game.sav" << "folder:game.zhx";
+}
+
 void TestMainWindow::failedSaveIsReported()
 {
+    QFETCH(QString, chosen);
+    QFETCH(QString, blocker);
     MainFormFixture f;
     f.start(3, Crossing, "tongue=1\n");
-    // A folder that is a plain file cannot take the save, for root too.
-    QFile blocker(f.folder.filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QString path = f.folder.filePath("blocker/game.zhx");
+    const QString blockerPath = f.folder.filePath(blocker.section(u':', 1));
+    if (blocker.startsWith(u"folder"))
+        QVERIFY(QDir().mkpath(blockerPath));
+    else
+        QVERIFY(QFile(blockerPath).open(QIODevice::WriteOnly));
     QString message;
-    f.answers.then(choose(path)).then(readBox(&message, "OK"));
+    f.answers.then(choose(f.folder.filePath(chosen))).then(readBox(&message, "OK"));
     f.form->tools->SaveBtn->click();
+    QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox"}));
     QCOMPARE(message, QStringLiteral("Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
-    QCOMPARE(f.form->SavedGamePath, path); // named all the same
+    QCOMPARE(f.form->SavedGamePath, withSavedGameExtension(f.folder.filePath(chosen))); // named all the same
 }
 
 void TestMainWindow::loadReplacesTheProgress_data()
@@ -279,31 +305,112 @@ void TestMainWindow::loadReplacesTheProgress()
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game odd.zhx"));
 }
 
+void TestMainWindow::failedLoadKeepsTheProgress_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("a file the player may not read") << "locked" << true;
+    QTest::newRow("a socket: no file, nothing read") << "socket" << false;
+    QTest::newRow("a named pipe: never opened") << "pipe" << false;
+    QTest::newRow("nothing there") << "nothing" << false;
+}
+
 void TestMainWindow::failedLoadKeepsTheProgress()
 {
+    QFETCH(QString, what);
+    QFETCH(bool, told);
     MainFormFixture f;
+    std::optional<AsPlayer> player;
+    if (what == "locked") {
+        player.emplace(QStringList{f.folder.path()});
+        REQUIRE_PLAYER(*player);
+    }
     f.start(3, Crossing);
     f.form->SolvedFlags[2] = 1;
-    // A socket is there but cannot be opened as a file, for root too.
-    const QString unreadable = f.folder.filePath(QStringLiteral("socket.zhx"));
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, QFile::encodeName(unreadable).constData(), sizeof(address.sun_path));
-    QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    const QString path = f.folder.filePath(what + ".zhx");
+    int socket = -1;
+    if (what == "locked") {
+        QVERIFY(writeSavedGame(path, SolvedTable{}));
+        QVERIFY(QFile::setPermissions(path, {}));
+    } else if (what == "pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (what == "socket") {
+        socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
+        QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    }
     QString message;
-    f.answers.then(choose(unreadable)).then(readBox(&message, "OK"));
+    f.answers.then(choose(path));
+    if (told)
+        f.answers.then(readBox(&message, "OK"));
     f.form->tools->LoadBtn->click();
-    QCOMPARE(message, "Fehler|Error occured while loading file " + unreadable + "!");
-    ::close(socket);
+    if (socket >= 0)
+        ::close(socket);
+    QTRY_VERIFY(f.answers.done());
+    QCOMPARE(f.answers.seen().size(), told ? 2 : 1);
+    if (told)
+        QCOMPARE(message, "Fehler|Error occured while loading file " + path + "!");
     QCOMPARE(f.form->SolvedFlags[2], 1);
     QVERIFY(f.form->SavedGamePath.isEmpty());
-    // A name that does not exist reads nothing and says nothing.
+}
+
+void TestMainWindow::oddSettingsFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("boxesAtStart");
+    QTest::addColumn<bool>("written"); // all four values written at the close
+    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 0 << true;
+    QTest::newRow("unclosed section name") << QByteArray("[common\nsound=1\ntongue=0\n") << 0 << true;
+    QTest::newRow("a file the player may not read") << QByteArray() << 1 << false;
+}
+
+/** A settings file Qt finds malformed is read as far as it goes and takes
+ *  all four values at the close; one the player may not read is reported
+ *  once at the start (not once per value) and once at the close. */
+void TestMainWindow::oddSettingsFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, boxesAtStart);
+    QFETCH(bool, written);
+    MainFormFixture f;
+    std::optional<AsPlayer> player;
+    if (!written) {
+        player.emplace(QStringList{f.folder.path()});
+        REQUIRE_PLAYER(*player);
+    }
+    f.writeLevels(3, Crossing);
+    QVERIFY(QDir().mkpath(QFileInfo(f.iniPath()).absolutePath()));
+    QFile file(f.iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    if (!written)
+        QVERIFY(QFile::setPermissions(f.iniPath(), QFile::WriteOwner));
+    for (int i = 0; i < boxesAtStart; ++i)
+        f.answers.press(QStringLiteral("OK"));
+    QVERIFY(f.create());
+    if (f.form->Tongue == -1)
+        f.answers.press(QStringLiteral("EnglishBtn"));
+    f.answers.press(QStringLiteral("OKBtn"));
+    f.form->show();
+    QTRY_VERIFY(!f.form->FirstPaint && f.answers.done());
+    QCOMPARE(f.answers.seen().filter("QMessageBox").size(), boxesAtStart);
     f.answers.clear();
-    f.answers.then(choose(f.folder.filePath("nothing.zhx")));
-    f.form->tools->LoadBtn->click();
-    QCOMPARE(f.answers.seen(), QStringList{"QFileDialog"});
-    QCOMPARE(f.form->SolvedFlags[2], 1);
+    f.form->Tongue = 1;
+    f.form->GoToLevel(2);
+    f.answerQuitWithoutSaving();
+    if (!written)
+        f.answers.press(QStringLiteral("OK"));
+    QVERIFY(f.form->close());
+    QTRY_VERIFY(f.answers.done());
+    QCOMPARE(f.answers.seen().filter("QMessageBox").size(), written ? 0 : 1);
+    if (written) {
+        const QString text = f.settingsText();
+        for (const char *line : {"sound=1", "level=2", "tongue=1", "save="})
+            QVERIFY2(text.contains(QLatin1String(line)), qPrintable(text));
+    }
 }
 
 void TestMainWindow::unwritableSettingsStillClose()
