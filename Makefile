@@ -7,7 +7,7 @@ MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: all deps configure build game run test bench levels package clean
+.PHONY: all deps configure build game run test bench levels package screenshot clean
 
 all: build
 
@@ -42,6 +42,10 @@ package: game
 	@cd $(BUILD) && cpack -G DEB
 	@cp $(BUILD)/zorbix-hoplix_*.deb .
 	@ls zorbix-hoplix_*.deb
+
+# Remakes the screenshot that the README and the metainfo show.
+screenshot: game
+	@tools/take-screenshot $(BUILD)/bin/zorbix-hoplix docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)
