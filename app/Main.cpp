@@ -449,6 +449,7 @@ void TMainForm::UpdateStatus()
 void TMainForm::ApplyTongue()
 {
     using namespace Catalogue;
+    qtTexts.apply(Tongue);
     tools->LoadBtn->setToolTip(LoadHint.in(Tongue));
     tools->SaveBtn->setToolTip(SaveHint.in(Tongue));
     tools->NewGameBtn->setToolTip(NewGameHint.in(Tongue));

@@ -3,6 +3,7 @@
 // what each key, click and button means on screen, in sound and in dialogs.
 // The rules themselves live in game/; drawing in view/; questions in dialogs/.
 
+#include "app/qtowntexts.h"
 #include "game/board.h"
 #include "game/levelset.h"
 #include "game/progress.h"
@@ -118,6 +119,7 @@ private:
     void FormClose();
 
     SettingsStore ini;
+    QtOwnTexts qtTexts; ///< the file dialogs' texts, in the game's language
     GameDialogs *m_dialogs = nullptr;
     bool m_closing = false;
     bool m_greeting = false; ///< the first paint's dialogs are open

@@ -9,8 +9,10 @@
 #include "view/progressgauge.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
@@ -37,6 +39,21 @@ DialogAnswerer::Answer choose(const QString &path)
     };
 }
 
+/// Reads a file dialog's title, accept and cancel buttons, then cancels it.
+DialogAnswerer::Answer readFileDialog(QString *texts)
+{
+    return [texts](QWidget *w) {
+        QStringList seen{w->windowTitle()};
+        const auto *box = w->findChild<QDialogButtonBox *>();
+        for (QDialogButtonBox::ButtonRole role : {QDialogButtonBox::AcceptRole, QDialogButtonBox::RejectRole})
+            for (QAbstractButton *button : box->buttons())
+                if (box->buttonRole(button) == role)
+                    seen << button->text().remove(QLatin1Char('&'));
+        *texts = seen.join(QLatin1Char('|'));
+        qobject_cast<QDialog *>(w)->reject();
+    };
+}
+
 /// Reads a message box's text and presses the button with this caption.
 DialogAnswerer::Answer readBox(QString *text, const QString &button)
 {
@@ -60,6 +77,7 @@ class TestMainWindow : public QObject {
 private slots:
     void toolbarStaysWhenTheWindowGrows();
     void languageSwitchChangesEveryText();
+    void fileDialogsSpeakTheGameLanguage();
     void unknownLanguageCodeStaysAndIsEnglish();
     void soundSwitchIsKept();
     void saveWritesTheTableAndNamesIt();
@@ -167,6 +185,27 @@ void TestMainWindow::languageSwitchChangesEveryText()
     tools->TongueBtn->click();
     QCOMPARE(f.form->Tongue, 1);
     QCOMPARE(tools->ExitBtn->toolTip(), QStringLiteral("Ich hab genug!"));
+}
+
+void TestMainWindow::fileDialogsSpeakTheGameLanguage()
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        QSKIP("Qt's German texts are not installed here (Debian package qt6-translations-l10n)");
+    MainFormFixture f;
+    f.start(2, Crossing, "tongue=1\n");
+    ToolPanel *tools = f.form->tools;
+    QString save, load;
+    f.answers.then(readFileDialog(&save));
+    tools->SaveBtn->click();
+    f.answers.then(readFileDialog(&load));
+    tools->LoadBtn->click();
+    QCOMPARE(save, QStringLiteral("Speichern unter|Speichern|Abbrechen"));
+    QCOMPARE(load, QStringLiteral("Öffnen|Öffnen|Abbrechen"));
+
+    f.answers.press(QStringLiteral("EnglishBtn")).then(readFileDialog(&save));
+    tools->TongueBtn->click();
+    tools->SaveBtn->click();
+    QCOMPARE(save, QStringLiteral("Save As|Save|Cancel"));
 }
 
 void TestMainWindow::unknownLanguageCodeStaysAndIsEnglish()

@@ -1,0 +1,85 @@
+"""The game on an X display of its own: a virtual X server (Xvfb) that no
+other run shares, and the game's visible windows on it, found by caption
+through xdotool. Used by the end-to-end run, the package check and the
+screenshot tool."""
+
+import os
+import select
+import shutil
+import subprocess
+import time
+
+# The programs these runs need, and the Debian packages that bring them.
+X_TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "import": "imagemagick"}
+
+
+def missing_tools(tools=X_TOOLS):
+    """'program (package)' for each program of tools that is not on the path."""
+    return ["%s (%s)" % (tool, package) for tool, package in tools.items() if not shutil.which(tool)]
+
+
+def poll(get, accept, timeout):
+    """get() until accept() likes its value or timeout seconds have passed; the last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = get()
+        if accept(value) or time.monotonic() > deadline:
+            return value
+        time.sleep(0.1)
+
+
+class Display:
+    """An Xvfb server on a display number it picks itself (-displayfd), so
+    runs side by side never share one; -noreset keeps it up while no client
+    is connected."""
+
+    def __init__(self, screen="1024x768x24"):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        # The server writes its number and a newline, maybe in two writes,
+        # once it takes connections; closing the pipe before the newline
+        # has come would end it.
+        answer = b""
+        deadline = time.monotonic() + 10
+        try:
+            while not answer.endswith(b"\n") and select.select([read_end], [], [], max(0, deadline - time.monotonic()))[0]:
+                piece = os.read(read_end, 16)
+                if not piece:
+                    break
+                answer += piece
+        finally:
+            os.close(read_end)
+        number = answer.decode().strip()
+        if not answer.endswith(b"\n") or not number.isdigit():
+            self.close()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number
+
+    def env(self, **extra):
+        return dict(os.environ, DISPLAY=self.name, **extra)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True)
+
+    def windows(self, pid):
+        """The visible windows of the process pid: {id: caption}."""
+        found = self.xdotool("search", "--onlyvisible", "--pid", pid).stdout.split()
+        names = {wid: self.xdotool("getwindowname", wid) for wid in found}
+        return {wid: name.stdout.rstrip("\n") for wid, name in names.items() if name.returncode == 0}
+
+    def wait_window(self, process, accept, timeout=8):
+        """The first visible window of process whose caption accept() likes,
+        or None once the process has ended or timeout has passed."""
+        first = lambda: next((wid for wid, name in self.windows(process.pid).items() if accept(name)), None)
+        return poll(first, lambda wid: wid is not None or process.poll() is not None, timeout)
+
+    def close(self):
+        self.server.terminate()
+        try:
+            self.server.wait(5)
+        except subprocess.TimeoutExpired:
+            self.server.kill()
+            self.server.wait()
