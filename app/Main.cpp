@@ -5,9 +5,12 @@
 #include "app/toolpanel.h"
 #include "dialogs/catalogue.h"
 #include "dialogs/gamedialogs.h"
+#include "dialogs/infotexts.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
+#include "services/linklabel.h"
+#include "services/marqueestrip.h"
 #include "settings/settingserror.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
@@ -74,10 +77,18 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     gsol = new ProgressGauge(this);
     gsol->setObjectName(QStringLiteral("gsol"));
 
-    zxbScroll = new QWidget(this);
+    zxbScroll = new MarqueeStrip(this);
     zxbScroll->setObjectName(QStringLiteral("zxbScroll"));
-    zxbScroll->setAutoFillBackground(true);
-    zxbScroll->setPalette(QPalette(Qt::black));
+    connect(zxbScroll, &MarqueeStrip::clicked, this, &TMainForm::ZorbixBtnClick);
+
+    ZXBLabel = new LinkLabel(QStringLiteral("ZXBLabel"), this);
+    ZXBLabel->setObjectName(QStringLiteral("ZXBLabel"));
+    ZXBLabel->setTarget(InfoTexts::Homepage);
+    ZXBLabel->hide();
+
+    Timer = new QTimer(this);
+    Timer->setInterval(100);
+    connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
 
     // The keyboard sink comes before the toolbar in the tab order, so it has
     // the focus when the window first shows.
@@ -116,7 +127,10 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     resize(DesignSize);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    Timer->stop();
+}
 
 void TMainForm::setDialogs(GameDialogs *dialogs)
 {
@@ -143,6 +157,7 @@ bool TMainForm::FormCreate(const QString &programFolder)
     FirstPaint = true;
     ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
     OpenDlg->setDirectory(ProgramFolder);
+    random.seedFromClock();
 
     Tongue = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("tongue"), Undecided); }, Undecided);
 
@@ -182,7 +197,20 @@ bool TMainForm::FormCreate(const QString &programFolder)
 
     LoadBoard(CurrentLevel);
     ApplyTongue();
+    Timer->start();
+    startMarquee(); // the very last step
     return true;
+}
+
+void TMainForm::startMarquee()
+{
+    // Without a timer the strip keeps its first frame; the player is told as
+    // the general error handler tells every such failure, and the game goes on.
+    try {
+        zxbScroll->start();
+    } catch (const MarqueeError &error) {
+        showErrorBox(nullptr, error.message());
+    }
 }
 
 // ---- Drawing ----------------------------------------------------------------
@@ -219,8 +247,16 @@ void TMainForm::boxPaint()
         return;
     }
     drawWholeBoard();
+    // After the platforms and the hero, so a star never paints over them.
+    for (int i = 1; i <= StarField::StarCount; ++i)
+        box->TwinkleStar(stars, i);
     levelboxPaint();
     UpdateStatus();
+}
+
+void TMainForm::TimerTimer()
+{
+    box->twinkleTick(stars);
 }
 
 void TMainForm::runFirstPaint()
@@ -254,6 +290,7 @@ void TMainForm::resizeEvent(QResizeEvent *)
     box->setGeometry(0, ToolPanel::PanelHeight, cw, ch - ToolPanel::PanelHeight - StripHeight);
     zxbScroll->setGeometry(0, ch - StripHeight, cw, StripHeight);
     ComputeLayout();
+    stars.PlaceStars(cw, ch);
 }
 
 void TMainForm::showEvent(QShowEvent *)
@@ -448,7 +485,7 @@ void TMainForm::ApplyTongue()
     tools->sDownBtn->setToolTip(PreviousUnsolvedHint.in(Tongue));
     tools->levelscroll->setToolTip(LevelScrollHint.in(Tongue));
     tools->levellabel->setText(LevelLabel.in(Tongue));
-    MarqueeLine = Marquee.in(Tongue);
+    zxbScroll->setText(Marquee.in(Tongue));
     UpdateStatus();
 }
 
@@ -456,6 +493,11 @@ void TMainForm::TongueBtnClick()
 {
     m_dialogs->tongue->exec();
     ApplyTongue();
+}
+
+void TMainForm::ZorbixBtnClick()
+{
+    ZXBLabel->FollowLink();
 }
 
 void TMainForm::rules()
@@ -532,6 +574,7 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::FormClose()
 {
+    Timer->stop();
     SaveGame();
     m_dialogs->freeware->exec();
     // A settings folder that cannot be written must not keep the game from
