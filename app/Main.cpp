@@ -5,10 +5,13 @@
 #include "app/toolpanel.h"
 #include "dialogs/catalogue.h"
 #include "dialogs/gamedialogs.h"
+#include "dialogs/infotexts.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
 #include "services/framewatch.h"
+#include "services/linklabel.h"
+#include "services/marqueestrip.h"
 #include "settings/settingserror.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
@@ -75,10 +78,18 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     gsol = new ProgressGauge(this);
     gsol->setObjectName(QStringLiteral("gsol"));
 
-    zxbScroll = new QWidget(this);
+    zxbScroll = new MarqueeStrip(this);
     zxbScroll->setObjectName(QStringLiteral("zxbScroll"));
-    zxbScroll->setAutoFillBackground(true);
-    zxbScroll->setPalette(QPalette(Qt::black));
+    connect(zxbScroll, &MarqueeStrip::clicked, this, &TMainForm::ZorbixBtnClick);
+
+    ZXBLabel = new LinkLabel(QStringLiteral("ZXBLabel"), this);
+    ZXBLabel->setObjectName(QStringLiteral("ZXBLabel"));
+    ZXBLabel->setTarget(InfoTexts::Homepage);
+    ZXBLabel->hide();
+
+    Timer = new QTimer(this);
+    Timer->setInterval(100);
+    connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
 
     // The keyboard sink comes before the toolbar in the tab order, so it has
     // the focus when the window first shows.
@@ -123,7 +134,10 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     resize(DesignSize);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    Timer->stop();
+}
 
 void TMainForm::setDialogs(GameDialogs *dialogs)
 {
@@ -150,6 +164,7 @@ bool TMainForm::FormCreate(const QString &programFolder)
     FirstPaint = true;
     ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
     OpenDlg->setDirectory(ProgramFolder);
+    random.seedFromClock();
 
     Tongue = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("tongue"), Undecided); }, Undecided);
 
@@ -189,7 +204,20 @@ bool TMainForm::FormCreate(const QString &programFolder)
 
     LoadBoard(CurrentLevel);
     ApplyTongue();
+    Timer->start();
+    startMarquee(); // the very last step
     return true;
+}
+
+void TMainForm::startMarquee()
+{
+    // Without a timer the strip keeps its first frame; the player is told as
+    // the general error handler tells every such failure, and the game goes on.
+    try {
+        zxbScroll->start();
+    } catch (const MarqueeError &error) {
+        showErrorBox(nullptr, error.message());
+    }
 }
 
 // ---- Drawing ----------------------------------------------------------------
@@ -226,8 +254,16 @@ void TMainForm::boxPaint()
         return;
     }
     drawWholeBoard();
+    // After the platforms and the hero, so a star never paints over them.
+    for (int i = 1; i <= StarField::StarCount; ++i)
+        box->TwinkleStar(stars, i);
     levelboxPaint();
     UpdateStatus();
+}
+
+void TMainForm::TimerTimer()
+{
+    box->twinkleTick(stars);
 }
 
 void TMainForm::runFirstPaint()
@@ -261,6 +297,7 @@ void TMainForm::resizeEvent(QResizeEvent *)
     box->setGeometry(0, ToolPanel::PanelHeight, cw, ch - ToolPanel::PanelHeight - StripHeight);
     zxbScroll->setGeometry(0, ch - StripHeight, cw, StripHeight);
     ComputeLayout();
+    stars.PlaceStars(cw, ch);
 }
 
 void TMainForm::showEvent(QShowEvent *)
@@ -462,7 +499,7 @@ void TMainForm::ApplyTongue()
     tools->sDownBtn->setToolTip(PreviousUnsolvedHint.in(Tongue));
     tools->levelscroll->setToolTip(LevelScrollHint.in(Tongue));
     tools->levellabel->setText(LevelLabel.in(Tongue));
-    MarqueeLine = Marquee.in(Tongue);
+    zxbScroll->setText(Marquee.in(Tongue));
     UpdateStatus();
 }
 
@@ -470,6 +507,11 @@ void TMainForm::TongueBtnClick()
 {
     m_dialogs->tongue->exec();
     ApplyTongue();
+}
+
+void TMainForm::ZorbixBtnClick()
+{
+    ZXBLabel->FollowLink();
 }
 
 void TMainForm::rules()
@@ -547,6 +589,7 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::FormClose()
 {
+    Timer->stop();
     SaveGame();
     m_dialogs->freeware->exec();
     // Every value is written even when one fails, and a settings folder

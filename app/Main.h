@@ -9,6 +9,8 @@
 #include "game/progress.h"
 #include "settings/settingsstore.h"
 #include "view/boardgeometry.h"
+#include "view/starfield.h"
+#include "view/starrandom.h"
 
 #include <QString>
 #include <QWidget>
@@ -18,8 +20,11 @@
 class BoardBox;
 struct GameDialogs;
 class KeyboardSink;
+class LinkLabel;
+class MarqueeStrip;
 class ProgressGauge;
 class QFileDialog;
+class QTimer;
 class ToolPanel;
 
 class TMainForm : public QWidget {
@@ -54,15 +59,18 @@ public:
     bool AllSolvedFlag = false;
     QString SavedGamePath;
     bool FirstPaint = true;
-    QString MarqueeLine; ///< the text of the scrolling strip, in the current language
     DrawingUnits units;
+    StarRandom random; ///< the star field's generator; nothing else draws from it
+    StarField stars{random};
 
     // ---- Controls ----------------------------------------------------------
     ToolPanel *tools = nullptr;
     BoardBox *box = nullptr;
     ProgressGauge *gsol = nullptr;
-    QWidget *zxbScroll = nullptr;
+    MarqueeStrip *zxbScroll = nullptr;
+    LinkLabel *ZXBLabel = nullptr; ///< never shown: it opens the homepage for the strip
     KeyboardSink *DummyMemo = nullptr;
+    QTimer *Timer = nullptr; ///< makes the stars twinkle
     QFileDialog *OpenDlg = nullptr;
     QFileDialog *SaveDlg = nullptr;
 
@@ -98,6 +106,9 @@ private:
     void runFirstPaint();
     void ComputeLayout();
     void applyMinimumSize();
+    void TimerTimer();
+    void ZorbixBtnClick();
+    void startMarquee();
     void carryOut(const Answer &answer);
     void MoveHero(Cell target, bool longJump);
     void LoseLevel();

@@ -1,5 +1,7 @@
 #include "dialogs/dialogparts.h"
 
+#include "services/pixelfont.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,10 +22,7 @@ QFont dialogFont(int pixelSize, FontWeight weight)
 {
     // Where the family is missing, Liberation Sans (Arial's metrics) comes
     // nearest to its narrow letters, and keeps the labels inside their boxes.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
+    QFont font = pixelFont(QStringLiteral("MS Sans Serif"), pixelSize);
     font.setBold(weight == FontWeight::Bold);
     return font;
 }

@@ -14,7 +14,7 @@ class QWidget;
 
 enum class FontWeight { Regular, Bold };
 
-/// "MS Sans Serif" where it exists, else the platform's sans-serif; sizes in
+/// "MS Sans Serif" where it exists, with the fallbacks of pixelFont; sizes in
 /// pixels, never scaled with the screen's resolution.
 QFont dialogFont(int pixelSize, FontWeight weight);
 

@@ -10,6 +10,8 @@
 #include "boardpicture.h"
 #include "dialoganswerer.h"
 #include "dialogs/gamedialogs.h"
+#include "services/linklabel.h"
+#include "services/marqueestrip.h"
 #include "view/boardbox.h"
 
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,11 +68,14 @@ struct MainFormFixture {
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
-    /// Runs the start-up; false when the game would not start.
-    bool create()
+    /// Runs the start-up, after prepare has had the new window; false when
+    /// the game would not start.
+    bool create(const std::function<void(TMainForm &)> &prepare = {})
     {
         form = std::make_unique<TMainForm>();
         effects = std::make_unique<QSignalSpy>(form.get(), &TMainForm::effectPlayed);
+        if (prepare)
+            prepare(*form);
         if (!form->FormCreate(programFolder()))
             return false;
         dialogs = std::make_unique<GameDialogs>(form.get(), form->Tongue);

@@ -69,7 +69,7 @@ void TestMainForm::arrowMovesAndThePlatformVanishes()
 {
     MainFormFixture f;
     f.start(2, Crossing);
-    const QPoint start = f.heroCentre();
+    const QPoint start = f.heroCentre() + QPoint(1, 1); // off the stars' lines
     f.key(Qt::Key_Right);
     QCOMPARE(f.form->board.heroColumn, 3);
     QVERIFY(!f.form->board.hasPlatform(2, 2));
@@ -108,7 +108,7 @@ void TestMainForm::anyKeySolvesTheLastPlatform()
     // The board uncovered by the dialog is painted anew: the hero shows again
     // on his empty cell, and the bar's hint has caught up.
     QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
-    QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre() + QPoint(0, 12)), EmptyColor);
+    QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre() + QPoint(1, 12)), EmptyColor);
     QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 2 levels solved"));
     // Solved: keys do nothing any more.
     f.key(Qt::Key_Left);
@@ -359,8 +359,12 @@ void TestMainForm::closeWritesTheSettings()
     f.start(20, Crossing, "tongue=1\nlevel=12\n");
     f.form->tools->SoundBtn->click(); // sound off
     f.answers.press(QStringLiteral("OKBtn"))
-        .then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }) // the save dialog, cancelled
+        .then([&](QWidget *w) {
+            QVERIFY(!f.form->Timer->isActive()); // the stars stop before the shutdown dialogs
+            qobject_cast<QDialog *>(w)->reject(); // the save dialog, cancelled
+        })
         .press(QStringLiteral("OKBtn"));
+    QVERIFY(f.form->Timer->isActive());
     QVERIFY(f.form->close());
     QCOMPARE(f.answers.seen(), (QStringList{"TEndGameDlg", "QFileDialog", "TFreewareDlg"}));
     QSettings ini(f.iniPath(), QSettings::IniFormat);

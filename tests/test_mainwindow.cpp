@@ -4,6 +4,7 @@
 
 #include "asplayer.h"
 
+#include "dialogs/infotexts.h"
 #include "game/savedgame.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
@@ -91,6 +92,10 @@ private slots:
     void oddSettingsFiles_data();
     void oddSettingsFiles();
     void unwritableSettingsStillClose();
+    void stripClickFollowsTheHiddenLink();
+    void noTimerForTheStrip();
+    void anyWindowSizeDraws_data();
+    void anyWindowSizeDraws();
 };
 
 void TestMainWindow::toolbarStaysWhenTheWindowGrows()
@@ -146,9 +151,17 @@ void TestMainWindow::languageSwitchChangesEveryText()
     QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 4 levels solved"));
     QCOMPARE(tools->levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
 
+    // The strip is mid-pass; the switch replaces its line where it stands.
+    MarqueeStrip *strip = f.form->zxbScroll;
+    QVERIFY(strip->isRunning());
+    while (strip->position() < 700)
+        strip->step();
+    const int englishWidth = strip->textWidth();
     f.answers.press(QStringLiteral("GermanBtn"));
     tools->TongueBtn->click();
     QCOMPARE(f.form->Tongue, 1);
+    QVERIFY2(strip->position() >= 700 && strip->position() < 750, qPrintable(QString::number(strip->position())));
+    QVERIFY(strip->textWidth() != englishWidth);
     const QList<QPair<QWidget *, QString>> german{
         {tools->LoadBtn, QStringLiteral("Ich hol mir einen alten Spielstand.")},
         {tools->SaveBtn, QStringLiteral("Einmal zu oft gesichert ist besser als einmal zuwenig")},
@@ -168,7 +181,7 @@ void TestMainWindow::languageSwitchChangesEveryText()
     for (const auto &[widget, hint] : german)
         QCOMPARE(widget->toolTip(), hint);
     QCOMPARE(tools->levellabel->text(), QStringLiteral("Ebene:"));
-    QVERIFY(f.form->MarqueeLine.startsWith(QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
+    QVERIFY(f.form->zxbScroll->text().startsWith(QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel rescue.zhx"));
 
     // A dialog shown after the switch speaks the new language.
@@ -468,6 +481,61 @@ void TestMainWindow::unwritableSettingsStillClose()
     QVERIFY(f.form->close());
     QCOMPARE(message, QStringLiteral("Fehler|Erzeugung von Schlüssel common misslungen"));
     QVERIFY(!f.form->isVisible());
+}
+
+void TestMainWindow::stripClickFollowsTheHiddenLink()
+{
+    MainFormFixture f;
+    f.start(2, Crossing);
+    QList<QUrl> opened;
+    f.form->ZXBLabel->setOpener([&](const QUrl &url) { return opened << url, false; });
+    QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(400, 7));
+    QCOMPARE(opened, QList<QUrl>{QUrl(InfoTexts::Homepage)});
+    // Refused: later clicks do nothing, nothing is said, and the game goes on.
+    QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(!f.form->ZXBLabel->isVisible());
+    f.key(Qt::Key_Right);
+    QCOMPARE(f.form->board.heroColumn, 3);
+    QVERIFY(f.answers.seen().isEmpty());
+}
+
+void TestMainWindow::noTimerForTheStrip()
+{
+    MainFormFixture f;
+    f.writeLevels(2, Crossing);
+    f.writeSettings(QStringLiteral("tongue=0\n"));
+    QString shown;
+    f.answers.then(readBox(&shown, QStringLiteral("OK")));
+    QVERIFY(f.create([](TMainForm &form) { form.zxbScroll->setTimerStarter([](int) { return 0; }); }));
+    QTRY_VERIFY(f.answers.done());
+    QCOMPARE(shown, QStringLiteral(u"Fehler|Nicht genügend Timer verfügbar"));
+    // The strip keeps its first frame; the stars twinkle all the same.
+    QTest::qWait(250);
+    QVERIFY(!f.form->zxbScroll->isRunning());
+    QCOMPARE(f.form->zxbScroll->position(), 0);
+    QVERIFY(f.form->Timer->isActive());
+}
+
+void TestMainWindow::anyWindowSizeDraws_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1 x 1") << QSize(1, 1);
+    QTest::newRow("4000 x 3000") << QSize(4000, 3000);
+}
+
+void TestMainWindow::anyWindowSizeDraws()
+{
+    QFETCH(QSize, size);
+    MainFormFixture f;
+    f.start(2, Crossing);
+    f.form->setMinimumSize(0, 0);
+    f.form->resize(size);
+    QTRY_COMPARE(f.form->size(), size);
+    QTest::qWait(250); // the full repaint, and a few ticks of both timers
+    QCOMPARE(f.form->zxbScroll->frame().size(), f.form->zxbScroll->size());
+    if (size.height() > 100)
+        QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -41,7 +41,7 @@ void BoardBox::DrawCell(const DrawingUnits &u, const Board &board, int col, int 
     QPainter painter(&m_canvas);
     fillPolygon(painter, sidePolygon(u, col, row), platform ? SideColor : EmptyColor);
     fillPolygon(painter, topPolygon(u, col, row), platform ? TopColor : EmptyColor);
-    update(cellBounds(u, col, row));
+    showChanged(cellBounds(u, col, row));
 }
 
 void BoardBox::DrawHero(const DrawingUnits &u, int col, int row)
@@ -62,15 +62,38 @@ void BoardBox::DrawHero(const DrawingUnits &u, int col, int row)
         if (x0 <= x1)
             painter.fillRect(rect.left() + x0, rect.top() + y, x1 - x0 + 1, 1, HeroColor);
     }
-    update(rect);
+    showChanged(rect);
+}
+
+void BoardBox::TwinkleStar(StarField &stars, int i)
+{
+    showChanged(stars.TwinkleStar(m_canvas, i));
+}
+
+void BoardBox::twinkleTick(StarField &stars)
+{
+    for (int n = 0; n < StarField::TwinklesPerTick; ++n)
+        TwinkleStar(stars, stars.pickStar());
+}
+
+void BoardBox::showChanged(const QRect &rect)
+{
+    if (!m_repainting && !rect.isEmpty())
+        update(rect);
 }
 
 void BoardBox::paintEvent(QPaintEvent *event)
 {
     if (m_stale) {
         m_stale = false;
+        m_repainting = true;
         if (m_fullRepaint)
             m_fullRepaint();
+        m_repainting = false;
+        // The area went stale as a whole, so this paint normally covers it;
+        // if not, the rest is shown next.
+        if (!QRegion(rect()).subtracted(event->region()).isEmpty())
+            update();
     }
     QPainter painter(this);
     for (const QRect &rect : event->region())

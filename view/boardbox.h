@@ -1,10 +1,11 @@
 #pragma once
 // The board area: a canvas the game draws into at any moment, shown on
-// screen. Drawing a cell or the hero changes the canvas at once and asks
-// only for that rectangle to be shown again.
+// screen. Drawing a cell, the hero or a star changes the canvas at once and
+// asks only for that rectangle to be shown again.
 
 #include "game/board.h"
 #include "view/boardgeometry.h"
+#include "view/starfield.h"
 
 #include <QColor>
 #include <QImage>
@@ -32,6 +33,10 @@ public:
     void DrawCell(const DrawingUnits &u, const Board &board, int col, int row);
     /// Draws the hero on a cell, whatever lies under him.
     void DrawHero(const DrawingUnits &u, int col, int row);
+    /// Star i of the field twinkles on the canvas.
+    void TwinkleStar(StarField &stars, int i);
+    /// A tick of the star timer: 50 times a star picked at random twinkles.
+    void twinkleTick(StarField &stars);
 
     const QImage &canvas() const { return m_canvas; }
 
@@ -45,7 +50,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    /// Asks for a changed rectangle to be shown; nothing while the full
+    /// repaint runs, which shows the whole area anyway.
+    void showChanged(const QRect &rect);
+
     QImage m_canvas;
     bool m_stale = true;
+    bool m_repainting = false;
     std::function<void()> m_fullRepaint;
 };
