@@ -1,9 +1,10 @@
-// The level set the game ships with, resources/zhop.dat: all 200 levels can
-// be played to the end, none repeats another, and the later ones leave no
-// second way through.
+// The level set the game ships with, resources/zhop.dat: the lessons as they
+// were drawn, all 200 levels can be played to the end, none repeats another,
+// and the later ones leave no second way through.
 
 #include "game/solver.h"
 #include "tools/levelcurve.h"
+#include "tools/levellessons.h"
 
 #include <QFile>
 #include <QTest>
@@ -37,6 +38,8 @@ private slots:
     {
         QFETCH(int, n);
         const LevelRecord &level = levels_[n - 1];
+        if (n <= LessonLevels)
+            QCOMPARE(level, lessons()[n - 1]);
         Board board = loadBoard(level);
         QVERIFY(board.hasPlatform(board.heroColumn, board.heroRow));
         // A level of one platform would be solved by the first key press.

@@ -2,7 +2,7 @@
 //
 //   make-levels --seed 20261207 --out resources/zhop.dat
 //
-// The first levels are lessons drawn by hand below. Every other level is
+// The first levels are the lessons drawn by hand. Every other level is
 // grown as a random walk of legal jumps that puts a platform on each cell it
 // visits and never comes back to one, so the walk itself is a solution and
 // its first cell is the hero's start. The walk is then improved: a random
@@ -13,6 +13,7 @@
 
 #include "game/solver.h"
 #include "tools/levelcurve.h"
+#include "tools/levellessons.h"
 #include "tools/levelrandom.h"
 
 #include <QCoreApplication>
@@ -25,29 +26,6 @@
 #include <set>
 
 namespace {
-
-/// One lesson per idea the player needs, in the order he meets them.
-std::vector<LevelRecord> lessons()
-{
-    return {
-        // A straight line of three.
-        levelFromPicture({"", "", "", "..H##"}),
-        // A straight line of four, down the board.
-        levelFromPicture({"", "", "...H", "...#", "...#", "...#"}),
-        // A jump of two: back over the cell just left.
-        levelFromPicture({"", "", "", "..#H#"}),
-        // A jump over an empty cell.
-        levelFromPicture({"", "", "", ".H.#.#"}),
-        // A jump over a platform that stays for later.
-        levelFromPicture({"", "", "", "..H##", "...#"}),
-        // A turn.
-        levelFromPicture({"", "", "..H##", "....#", "....#"}),
-        // The last platform vanishes under the hero: round the ring.
-        levelFromPicture({"", "", "", "...H#", "...##"}),
-        // All of it together.
-        levelFromPicture({"", "", "..H#.#", "..#..#", "..###"}),
-    };
-}
 
 /// The cells of a walk of jumps, start first, each visited once.
 using Walk = std::vector<int>;
