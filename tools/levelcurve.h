@@ -42,6 +42,12 @@ constexpr int platformTarget(int c, int position, int size)
     return 6 + int(36.0 * strength + 0.5);
 }
 
+/// How large and hard the last chapter is at least: its largest level, and
+/// the medians of its platforms and of its trap measure in bits.
+constexpr int LargestLevelAtLeast = 40;
+constexpr double LastChapterMedianPlatforms = 36;
+constexpr double LastChapterMedianTraps = 25;
+
 /// The middle of some values (at least one); of an even number, the mean
 /// of the middle two.
 inline double median(std::vector<double> values)
