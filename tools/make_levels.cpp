@@ -46,7 +46,7 @@ LevelRecord levelOf(const Shape &shape)
 }
 
 /// The same bytes for a level and all its turned and mirrored images.
-QByteArray alikeKey(const Shape &shape) { return serializeLevelSet({canonicalLevel(levelOf(shape))}); }
+QByteArray alikeKey(const LevelRecord &level) { return serializeLevelSet({canonicalLevel(level)}); }
 
 /// A random cell of a non-empty set.
 int pickCell(CellMask cells, LevelRandom &random)
@@ -146,7 +146,7 @@ constexpr SolverOptions GeneratorSolver{2, true, false};
 /// alike to none already made.
 Candidate polishedLevel(const Shape &shape, int rounds, LevelRandom &random, const std::set<QByteArray> &made)
 {
-    const auto isNew = [&made](const Shape &s) { return !made.contains(alikeKey(s)); };
+    const auto isNew = [&made](const Shape &s) { return !made.contains(alikeKey(levelOf(s))); };
     Candidate best{shape, analyseLevel(levelOf(shape), GeneratorSolver)};
     bool bestIsNew = isNew(shape);
     for (int round = 0; round < rounds || !bestIsNew; ++round) {
@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
     std::vector<LevelRecord> levels = lessons();
     std::set<QByteArray> made;
     for (const LevelRecord &lesson : levels)
-        made.insert(serializeLevelSet({canonicalLevel(lesson)}));
+        made.insert(alikeKey(lesson));
 
     for (int c = 0; c < ChapterCount; ++c) {
         const Chapter chapter = chapterLevels(c);
@@ -219,7 +219,7 @@ int main(int argc, char *argv[])
             Candidate level = polishedLevel(grownLevel(platforms, random), rounds, random, made);
             std::fprintf(stderr, "  %d platforms: traps %.2f, %.1f s\n", platforms, level.analysis.trapBits,
                          clock.elapsed() / 1000.0);
-            made.insert(alikeKey(level.shape));
+            made.insert(alikeKey(levelOf(level.shape)));
             chapterLevels.push_back(std::move(level));
         }
         std::stable_sort(chapterLevels.begin(), chapterLevels.end(), [](const Candidate &a, const Candidate &b) {
