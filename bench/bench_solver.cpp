@@ -2,7 +2,6 @@
 // dead-state tests; the ratio counter says how much the tests save.
 
 #include "game/solver.h"
-#include "tools/levelcurve.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -27,9 +27,9 @@ const std::vector<LevelRecord> &shippedLevels()
     return levels;
 }
 
-// The cap the shipped-levels test counts with: enough to check the rule.
-constexpr SolverOptions Pruned{HandfulOfSolutions + 1, true, false};
-constexpr SolverOptions Unpruned{HandfulOfSolutions + 1, false, false};
+// No cap, as the shipped-levels test counts: the exact number of ways.
+constexpr SolverOptions Pruned{std::numeric_limits<std::uint64_t>::max(), true, false};
+constexpr SolverOptions Unpruned{std::numeric_limits<std::uint64_t>::max(), false, false};
 
 void countLevel(benchmark::State &state, const SolverOptions &options)
 {
@@ -69,10 +69,13 @@ void BM_AnalyseLevel(benchmark::State &state)
 
 // A lesson, then levels from the early, middle and last chapters.
 #define SHIPPED_LEVELS Arg(8)->Arg(40)->Arg(100)->Arg(160)->Arg(200)
+// Without the dead-state tests the last chapters' levels take half a minute
+// or run out of memory, so that search is timed on the earlier levels only.
+#define UNPRUNED_LEVELS Arg(8)->Arg(40)->Arg(100)
 
 BENCHMARK(BM_CountPruned)->SHIPPED_LEVELS->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CountUnpruned)->SHIPPED_LEVELS->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PruningSaves)->SHIPPED_LEVELS->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CountUnpruned)->UNPRUNED_LEVELS->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PruningSaves)->UNPRUNED_LEVELS->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnalyseLevel)->SHIPPED_LEVELS->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,18 +1,19 @@
 // make-levels: writes the game's level set.
 //
-//   make-levels --seed 20261207 --out resources/zhop.dat
+//   make-levels --seed 20261207 --out resources/zhop.dat [--rounds N]
 //
-// The first levels are lessons drawn by hand below. Every other level is
-// grown as a random walk of legal jumps that puts a platform on each cell it
-// visits and never comes back to one, so the walk itself is a solution and
-// its first cell is the hero's start. The walk is then improved: a random
-// tail of it is grown anew, and the change is kept while the level has no
-// more solutions than before and at least as many traps. Each chapter's
-// levels are finally ordered by their traps. The same seed gives the same
-// file, byte for byte.
+// The first levels are the lessons drawn by hand. Every other level is grown
+// from a single platform, one platform at a time: a platform is added next
+// to the others, then platforms are moved one by one to other cells while
+// the exact number of solutions does not rise, until it is one again. At its
+// full size the level is polished: platforms are moved while it keeps its
+// single solution and its traps do not fall. Each chapter's levels are
+// finally ordered by their traps. Every choice comes from one seeded source
+// in one thread, so the same seed gives the same file, byte for byte.
 
 #include "game/solver.h"
 #include "tools/levelcurve.h"
+#include "tools/levellessons.h"
 #include "tools/levelrandom.h"
 
 #include <QCoreApplication>
@@ -26,136 +27,142 @@
 
 namespace {
 
-/// One lesson per idea the player needs, in the order he meets them.
-std::vector<LevelRecord> lessons()
-{
-    return {
-        // A straight line of three.
-        levelFromPicture({"", "", "", "..H##"}),
-        // A straight line of four, down the board.
-        levelFromPicture({"", "", "...H", "...#", "...#", "...#"}),
-        // A jump of two: back over the cell just left.
-        levelFromPicture({"", "", "", "..#H#"}),
-        // A jump over an empty cell.
-        levelFromPicture({"", "", "", ".H.#.#"}),
-        // A jump over a platform that stays for later.
-        levelFromPicture({"", "", "", "..H##", "...#"}),
-        // A turn.
-        levelFromPicture({"", "", "..H##", "....#", "....#"}),
-        // The last platform vanishes under the hero: round the ring.
-        levelFromPicture({"", "", "", "...H#", "...##"}),
-        // All of it together.
-        levelFromPicture({"", "", "..H#.#", "..#..#", "..###"}),
-    };
-}
+constexpr CellMask bitOf(int cell) { return CellMask(1) << cell; }
 
-/// The cells of a walk of jumps, start first, each visited once.
-using Walk = std::vector<int>;
+/// A level while it is made: its platforms and the hero's start on one.
+struct Shape {
+    CellMask platforms = 0;
+    int start = 0;
+};
 
-LevelRecord levelOf(const Walk &walk)
+LevelRecord levelOf(const Shape &shape)
 {
     LevelRecord level;
-    for (int cell : walk)
-        level.cells[cell] = 1;
-    level.startColumn = std::uint8_t(walk.front() / BoardSide);
-    level.startRow = std::uint8_t(walk.front() % BoardSide);
+    for (int cell = 0; cell < CellCount; ++cell)
+        level.cells[cell] = (shape.platforms & bitOf(cell)) != 0 ? 1 : 0;
+    level.startColumn = std::uint8_t(shape.start / BoardSide);
+    level.startRow = std::uint8_t(shape.start % BoardSide);
     return level;
 }
 
 /// The same bytes for a level and all its turned and mirrored images.
 QByteArray alikeKey(const LevelRecord &level) { return serializeLevelSet({canonicalLevel(level)}); }
 
-/// Extends the walk by random jumps to unvisited cells until it holds
-/// length cells; false if it runs into a corner first.
-bool extendWalk(Walk &walk, int length, LevelRandom &random)
+/// A random cell of a non-empty set.
+int pickCell(CellMask cells, LevelRandom &random)
 {
-    CellMask visited = 0;
-    for (int cell : walk)
-        visited |= CellMask(1) << cell;
-    while (int(walk.size()) < length) {
-        const CellMask open = jumpNeighbours(walk.back()) & ~visited;
-        if (open == 0)
-            return false;
-        CellMask choice = open;
-        for (auto skip = random.below(std::popcount(open)); skip > 0; --skip)
-            choice &= choice - 1;
-        const int next = std::countr_zero(choice);
-        walk.push_back(next);
-        visited |= CellMask(1) << next;
+    for (auto skip = random.below(std::popcount(cells)); skip > 0; --skip)
+        cells &= cells - 1;
+    return std::countr_zero(cells);
+}
+
+/// The empty cells a hero could jump to from some platform: a platform
+/// anywhere else could never be reached.
+CellMask cellsAround(CellMask platforms)
+{
+    CellMask around = 0;
+    for (CellMask rest = platforms; rest; rest &= rest - 1)
+        around |= jumpNeighbours(std::countr_zero(rest));
+    return around & ~platforms;
+}
+
+/// The shape with one random platform moved to a random cell next to the
+/// others; the hero's start moves with its platform.
+Shape movedPlatform(const Shape &shape, LevelRandom &random)
+{
+    const int from = pickCell(shape.platforms, random);
+    const CellMask others = shape.platforms & ~bitOf(from);
+    const CellMask open = cellsAround(others) & ~bitOf(from);
+    if (open == 0)
+        return shape;
+    const int to = pickCell(open, random);
+    return {others | bitOf(to), from == shape.start ? to : shape.start};
+}
+
+/// The exact number of solutions if it is below cap, else cap.
+std::uint64_t solutionsOf(const Shape &shape, std::uint64_t cap)
+{
+    return countSolutions(levelOf(shape), {cap, true, false});
+}
+
+// An added platform that opens this many ways or more is dropped at once:
+// moving them back down to one costs more than trying another cell.
+constexpr std::uint64_t AddedSolutionsCap = 64;
+// Moves tried to bring an added platform's solutions back down to one.
+constexpr int MovesPerPlatform = 400;
+// Added platforms dropped in a row before the level starts over.
+constexpr int DroppedBeforeRestart = 200;
+
+/// Adds a platform next to the others and moves platforms while the count
+/// of solutions does not rise, until it is one; false, with the shape as it
+/// was, if that does not happen.
+bool growByOne(Shape &shape, LevelRandom &random)
+{
+    Shape grown = shape;
+    grown.platforms |= bitOf(pickCell(cellsAround(shape.platforms), random));
+    std::uint64_t solutions = solutionsOf(grown, AddedSolutionsCap);
+    if (solutions == 0 || solutions >= AddedSolutionsCap)
+        return false;
+    for (int move = 0; move < MovesPerPlatform && solutions > 1; ++move) {
+        const Shape moved = movedPlatform(grown, random);
+        // Counting one past the present count is enough to see it rise.
+        const std::uint64_t count = solutionsOf(moved, solutions + 1);
+        if (count >= 1 && count <= solutions) {
+            grown = moved;
+            solutions = count;
+        }
     }
+    if (solutions != 1)
+        return false;
+    shape = grown;
     return true;
 }
 
-/// A fresh walk of length cells from a random start.
-Walk freshWalk(int length, LevelRandom &random)
+/// A level of the given size with a single solution, grown from one platform.
+Shape grownLevel(int platforms, LevelRandom &random)
 {
     for (;;) {
-        Walk walk{int(random.below(CellCount))};
-        if (extendWalk(walk, length, random))
-            return walk;
+        const int start = int(random.below(CellCount));
+        Shape shape{bitOf(start), start};
+        for (int dropped = 0; dropped < DroppedBeforeRestart && std::popcount(shape.platforms) < platforms;)
+            dropped = growByOne(shape, random) ? 0 : dropped + 1;
+        if (std::popcount(shape.platforms) == platforms)
+            return shape;
+        // Some shapes leave no room to grow: a fresh start.
     }
 }
 
 struct Candidate {
-    Walk walk;
+    Shape shape;
     LevelAnalysis analysis;
-
-    /// Fewer solutions first, then more traps.
-    bool betterOrEqual(const Candidate &other) const
-    {
-        if (analysis.solutions != other.analysis.solutions)
-            return analysis.solutions < other.analysis.solutions;
-        return analysis.trapBits >= other.analysis.trapBits;
-    }
 };
 
 // The longest wrong run is only reported, never optimised, so the search
-// skips its costly measurement.
-constexpr SolverOptions GeneratorSolver{64, true, false};
+// skips its costly measurement. A cap of 2 tells one solution from more.
+constexpr SolverOptions GeneratorSolver{2, true, false};
 
-/// Counts first and measures the traps only of levels that meet the rule on
-/// solutions and can beat the rival, since the trap measure follows the
-/// whole solution. Until the rule is met, any level no worse in solutions
-/// is taken, which lets the walk drift.
-Candidate judge(Walk walk, const Candidate *rival, int allowed)
+/// Moves platforms of a level with a single solution while it keeps it and
+/// its traps do not fall, for the given rounds and then until the level is
+/// alike to none already made.
+Candidate polishedLevel(const Shape &shape, int rounds, LevelRandom &random, const std::set<QByteArray> &made)
 {
-    Candidate candidate{std::move(walk), {}};
-    const LevelRecord level = levelOf(candidate.walk);
-    candidate.analysis.solutions = countSolutions(level, GeneratorSolver);
-    const bool worse = rival && candidate.analysis.solutions > rival->analysis.solutions;
-    if (!worse && candidate.analysis.solutions <= std::uint64_t(allowed))
-        candidate.analysis = analyseLevel(level, GeneratorSolver);
-    return candidate;
-}
-
-/// Grows a level of the given size and improves it by regrowing tails of
-/// its walk; levels alike to one already made are never kept.
-Candidate makeLevel(int platforms, int allowed, int rounds, LevelRandom &random, const std::set<QByteArray> &made)
-{
-    const auto isNew = [&made](const Walk &walk) { return !made.contains(alikeKey(levelOf(walk))); };
-    Candidate best;
-    do {
-        best = judge(freshWalk(platforms, random), nullptr, allowed);
-    } while (!isNew(best.walk));
-
-    // Keep going past the rounds until the level meets the solution rule;
-    // while it does not, a whole fresh walk is tried now and then, in case
-    // another corner of the board does better.
-    for (int round = 0; round < rounds || best.analysis.solutions > std::uint64_t(allowed); ++round) {
-        Walk walk;
-        if (round % 400 == 399 && best.analysis.solutions > std::uint64_t(allowed)) {
-            walk = freshWalk(platforms, random);
-        } else {
-            walk = best.walk;
-            walk.resize(1 + random.below(platforms - 1));
-            if (!extendWalk(walk, platforms, random))
-                continue;
-        }
-        if (!isNew(walk))
+    const auto isNew = [&made](const Shape &s) { return !made.contains(alikeKey(levelOf(s))); };
+    Candidate best{shape, analyseLevel(levelOf(shape), GeneratorSolver)};
+    bool bestIsNew = isNew(shape);
+    for (int round = 0; round < rounds || !bestIsNew; ++round) {
+        const Shape moved = movedPlatform(best.shape, random);
+        // Most moves open more ways or none; counting alone turns them down
+        // before the costlier trap measure.
+        if (solutionsOf(moved, 2) != 1)
             continue;
-        Candidate candidate = judge(std::move(walk), &best, allowed);
-        if (candidate.analysis.solutions > 0 && candidate.betterOrEqual(best))
-            best = std::move(candidate);
+        const bool movedIsNew = isNew(moved);
+        if (bestIsNew && !movedIsNew)
+            continue;
+        LevelAnalysis analysis = analyseLevel(levelOf(moved), GeneratorSolver);
+        if (movedIsNew != bestIsNew || analysis.trapBits >= best.analysis.trapBits) {
+            best = {moved, std::move(analysis)};
+            bestIsNew = movedIsNew;
+        }
     }
     return best;
 }
@@ -174,7 +181,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     std::uint64_t seed = 0;
     QString out;
-    int rounds = 8000; // the shipped set's; fewer rounds give easier levels sooner
+    int rounds = 2000; // the shipped set's; fewer rounds give easier levels sooner
     bool haveSeed = false;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         bool ok = true;
@@ -194,6 +201,7 @@ int main(int argc, char *argv[])
     if (!haveSeed || out.isEmpty() || args.size() % 2 == 0)
         return usage();
 
+    // The clock only reports progress; nothing made depends on it.
     QElapsedTimer clock;
     clock.start();
     LevelRandom random(seed);
@@ -208,21 +216,17 @@ int main(int argc, char *argv[])
         std::vector<Candidate> chapterLevels;
         for (int position = 0; position < size; ++position) {
             const int platforms = platformTarget(c, position, size);
-            // The chapter is reordered below, so every level of it must
-            // meet the strictest rule any of its places asks for.
-            const int allowed = allowedSolutions(chapter.last, platforms);
-            Candidate level = makeLevel(platforms, allowed, rounds, random, made);
-            std::fprintf(stderr, "  %d platforms: %llu solutions, traps %.2f, %.1f s\n", platforms,
-                         static_cast<unsigned long long>(level.analysis.solutions), level.analysis.trapBits,
+            Candidate level = polishedLevel(grownLevel(platforms, random), rounds, random, made);
+            std::fprintf(stderr, "  %d platforms: traps %.2f, %.1f s\n", platforms, level.analysis.trapBits,
                          clock.elapsed() / 1000.0);
-            made.insert(alikeKey(levelOf(level.walk)));
+            made.insert(alikeKey(levelOf(level.shape)));
             chapterLevels.push_back(std::move(level));
         }
         std::stable_sort(chapterLevels.begin(), chapterLevels.end(), [](const Candidate &a, const Candidate &b) {
             return a.analysis.trapBits < b.analysis.trapBits;
         });
         for (const Candidate &level : chapterLevels)
-            levels.push_back(levelOf(level.walk));
+            levels.push_back(levelOf(level.shape));
         std::fprintf(stderr, "chapter %d (levels %d-%d) done after %.1f s\n", c + 1, chapter.first, chapter.last,
                      clock.elapsed() / 1000.0);
     }
