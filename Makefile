@@ -5,7 +5,7 @@ MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: all deps build run test bench levels clean
+.PHONY: all deps build run test bench levels sounds clean
 
 all: build
 
@@ -29,6 +29,12 @@ bench: build
 levels: build
 	@$(BUILD)/bin/make-levels --seed 20261207 --out resources/zhop.dat
 	@$(BUILD)/bin/solve-levels resources/zhop.dat --report docs/levels.md
+
+# Remakes the five sound clips (resources/sounds/) from their synthesis.
+sounds: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) --target make-sounds
+	@$(BUILD)/bin/make-sounds resources/sounds
 
 clean:
 	rm -rf $(BUILD)
