@@ -340,7 +340,7 @@ void TMainForm::SolveLevel()
 void TMainForm::PlayEffect(int effect)
 {
     if (soundOn())
-        emit effectPlayed(effect);
+        waves.play(effect);
 }
 
 bool TMainForm::soundOn() const

@@ -6,6 +6,7 @@
 #include "game/board.h"
 #include "game/levelset.h"
 #include "game/progress.h"
+#include "services/soundeffects.h"
 #include "settings/settingsstore.h"
 #include "view/boardgeometry.h"
 
@@ -64,6 +65,7 @@ public:
     KeyboardSink *DummyMemo = nullptr;
     QFileDialog *OpenDlg = nullptr;
     QFileDialog *SaveDlg = nullptr;
+    SoundEffects waves; ///< the five clips and the way to the audio system
 
     // ---- What the game does --------------------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
@@ -75,11 +77,6 @@ public:
     void SaveGame();
     void LoadGame();
     bool soundOn() const;
-
-signals:
-    /// A sound effect is due: 1 short jump, 2 long jump, 3 lost, 4 level
-    /// solved, 5 all levels solved. Only while sound is on.
-    void effectPlayed(int effect);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -100,6 +97,8 @@ private:
     void MoveHero(Cell target, bool longJump);
     void LoseLevel();
     void SolveLevel();
+    /// Starts effect 1 short jump, 2 long jump, 3 lost, 4 level solved or
+    /// 5 all levels solved, while sound is on; returns at once.
     void PlayEffect(int effect);
     void showLevelInSelector(int level);
 
