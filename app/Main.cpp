@@ -8,6 +8,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
+#include "services/placementkeeper.h"
 #include "settings/settingserror.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
@@ -114,9 +115,19 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
 
     resize(DesignSize);
+    placement = new PlacementKeeper(this, ini);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The placement is kept as the window goes. A store that cannot be
+    // written has already been reported when the settings were written at
+    // close; the game has ended, and the player is not told twice.
+    try {
+        placement->save();
+    } catch (const SettingsError &) {
+    }
+}
 
 void TMainForm::setDialogs(GameDialogs *dialogs)
 {

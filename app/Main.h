@@ -18,6 +18,7 @@
 class BoardBox;
 struct GameDialogs;
 class KeyboardSink;
+class PlacementKeeper;
 class ProgressGauge;
 class QFileDialog;
 class ToolPanel;
@@ -66,6 +67,7 @@ public:
     QFileDialog *OpenDlg = nullptr;
     QFileDialog *SaveDlg = nullptr;
     SoundEffects waves; ///< the five clips and the way to the audio system
+    PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
 
     // ---- What the game does --------------------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
