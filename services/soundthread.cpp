@@ -6,25 +6,26 @@
 /// Owns the output, in the sound thread.
 class SoundThread::Player : public QObject {
 public:
-    explicit Player(QString pluginPath) : m_loader(std::move(pluginPath)) {}
+    explicit Player(QString pluginPath) : m_pluginPath(std::move(pluginPath)) {}
 
     void play(const QByteArray &wave)
     {
         if (!m_tried) {
             m_tried = true;
             // The plugin's object is made here, so it lives in this thread.
-            m_output = m_loader.instance();
+            // The library stays loaded when the loader goes: the multimedia
+            // libraries keep state until the program ends.
+            m_output = QPluginLoader(m_pluginPath).instance();
         }
         if (auto *output = qobject_cast<ClipOutput *>(m_output))
             output->play(wave);
     }
 
-    /// Deletes the output, which stops its clip. The library stays loaded:
-    /// the multimedia libraries keep state until the program ends.
+    /// Deletes the output, which stops its clip.
     void release() { delete m_output; }
 
 private:
-    QPluginLoader m_loader;
+    QString m_pluginPath;
     QObject *m_output = nullptr;
     bool m_tried = false;
 };
