@@ -19,10 +19,10 @@ namespace {
 const QString Section = QStringLiteral("common");
 const QString Key = QStringLiteral("MainForm");
 
-/// How long after the window is shown its frame may still be owed: a window
-/// manager frames a new window at once; without one there is no frame. The
-/// frame shows in the window's geometry without an event of its own, so it
-/// is looked for at short intervals meanwhile.
+/// How long after the window is on the screen its frame may still be owed: a
+/// window manager frames a new window at once; without one there is no
+/// frame. The frame shows in the window's geometry without an event of its
+/// own, so it is looked for at short intervals meanwhile.
 constexpr int OwedFrameTimeoutMs = 1500;
 constexpr int FrameWatchMs = 20;
 
@@ -208,7 +208,7 @@ void PlacementKeeper::owe(const QRect &frame, bool centred)
 
 void PlacementKeeper::watchForFrame()
 {
-    m_owedUntil.setRemainingTime(OwedFrameTimeoutMs);
+    m_owedUntil = QDeadlineTimer(QDeadlineTimer::Forever);
     m_frameWatch.start();
 }
 
@@ -220,12 +220,19 @@ void PlacementKeeper::settleFrame()
         m_frameWatch.stop();
         return;
     }
+    // The wait for a frame starts when the window is on the screen, which
+    // a message shown before may put off.
+    const QWindow *window = m_window->windowHandle();
+    if (!window || !window->isExposed())
+        return;
+    if (m_owedUntil.isForever())
+        m_owedUntil.setRemainingTime(OwedFrameTimeoutMs);
     if (m_owedUntil.hasExpired()) {
         m_owedFrame.reset();
         m_frameWatch.stop();
         return;
     }
-    if (!m_window->isVisible() || frameMargins().isNull())
+    if (frameMargins().isNull())
         return;
     const QRect owed = m_owedCentred ? centredFrame(windowFrame().size()) : *m_owedFrame;
     m_owedFrame.reset();
