@@ -311,7 +311,7 @@ void TMainForm::carryOut(const Answer &answer)
 
 void TMainForm::MoveHero(Cell target, bool longJump)
 {
-    PlayEffect(longJump ? 2 : 1);
+    PlayEffect(longJump ? SoundEffects::LongJump : SoundEffects::ShortJump);
     const Cell left = applyJump(board, target);
     DrawCell(left.column, left.row);
     DrawHero(target.column, target.row);
@@ -320,7 +320,7 @@ void TMainForm::MoveHero(Cell target, bool longJump)
 void TMainForm::LoseLevel()
 {
     State = GameState::Lost;
-    PlayEffect(3);
+    PlayEffect(SoundEffects::Lost);
     if (m_dialogs->lostLevel->exec() == ModalResult::Yes)
         GoToLevel(CurrentLevel);
 }
@@ -335,14 +335,14 @@ void TMainForm::SolveLevel()
     const int solved = progressCount(SolvedFlags, LevelCount);
     gsol->setPosition(solved);
     if (solved < LevelCount || AllSolvedFlag) {
-        PlayEffect(4);
+        PlayEffect(SoundEffects::LevelSolved);
         if (m_dialogs->nextLevel->exec() == ModalResult::Yes && CurrentLevel < LevelCount) {
             GoToLevel(CurrentLevel + 1);
             showLevelInSelector(CurrentLevel);
             UpdateStatus();
         }
     } else {
-        PlayEffect(5);
+        PlayEffect(SoundEffects::AllSolved);
         m_dialogs->allLevels->exec();
         AllSolvedFlag = true;
     }

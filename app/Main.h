@@ -99,8 +99,8 @@ private:
     void MoveHero(Cell target, bool longJump);
     void LoseLevel();
     void SolveLevel();
-    /// Starts effect 1 short jump, 2 long jump, 3 lost, 4 level solved or
-    /// 5 all levels solved, while sound is on; returns at once.
+    /// Starts the effect (SoundEffects::ShortJump ... AllSolved) while
+    /// sound is on; returns at once.
     void PlayEffect(int effect);
     void showLevelInSelector(int level);
 

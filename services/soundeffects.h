@@ -14,8 +14,14 @@
 
 class SoundEffects {
 public:
-    /// Effect numbers: 1 short jump, 2 long jump, 3 lost, 4 level solved,
-    /// 5 all levels solved. Effect n plays clip n - 1.
+    /// The effects by number; effect n plays clip n - 1.
+    enum Effect : int {
+        ShortJump = 1,   ///< the hero jumps one cell
+        LongJump = 2,    ///< the hero jumps two cells
+        Lost = 3,        ///< the level is lost
+        LevelSolved = 4, ///< a level is solved, and not the whole set with it for the first time
+        AllSolved = 5,   ///< the level solved completes a set that was not complete before
+    };
     static constexpr int EffectCount = 5;
 
     /// Reads the clips; the audio output is the plugin beside the program.
