@@ -104,8 +104,10 @@ bool PlacementKeeper::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::Hide:
-        if (!event->spontaneous() && m_shown)
+        if (!event->spontaneous() && m_shown) {
             m_atHide = current();
+            m_frameWatch.stop();
+        }
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
