@@ -7,7 +7,7 @@ MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: all deps configure build game run test bench levels package screenshot clean
+.PHONY: all deps configure build game run test bench levels sounds package screenshot clean
 
 all: build
 
@@ -48,6 +48,11 @@ package: game
 # Remakes the screenshot that the README and the metainfo show.
 screenshot: game
 	@tools/take-screenshot $(BUILD)/bin/zorbix-hoplix docs/screenshot.png
+
+# Remakes the five sound clips (resources/sounds/) from their synthesis.
+sounds: configure
+	@cmake --build $(BUILD) --target make-sounds
+	@$(BUILD)/bin/make-sounds resources/sounds
 
 clean:
 	rm -rf $(BUILD)

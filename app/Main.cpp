@@ -12,6 +12,7 @@
 #include "services/framewatch.h"
 #include "services/linklabel.h"
 #include "services/marqueestrip.h"
+#include "services/placementkeeper.h"
 #include "settings/settingserror.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
@@ -132,10 +133,19 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     new FrameWatch(this, [this] { applyMinimumSize(); });
 
     resize(DesignSize);
+    placement = new PlacementKeeper(this, ini);
 }
 
 TMainForm::~TMainForm()
 {
+    // The placement is kept as the window goes, before the window's own
+    // last step. A store that cannot be written has already been reported
+    // when the settings were written at close; the game has ended, and the
+    // player is not told twice.
+    try {
+        placement->save();
+    } catch (const SettingsError &) {
+    }
     Timer->stop();
 }
 
@@ -350,7 +360,7 @@ void TMainForm::carryOut(const Answer &answer)
 
 void TMainForm::MoveHero(Cell target, bool longJump)
 {
-    PlayEffect(longJump ? 2 : 1);
+    PlayEffect(longJump ? SoundEffects::LongJump : SoundEffects::ShortJump);
     const Cell left = applyJump(board, target);
     DrawCell(left.column, left.row);
     DrawHero(target.column, target.row);
@@ -359,7 +369,7 @@ void TMainForm::MoveHero(Cell target, bool longJump)
 void TMainForm::LoseLevel()
 {
     State = GameState::Lost;
-    PlayEffect(3);
+    PlayEffect(SoundEffects::Lost);
     if (m_dialogs->lostLevel->exec() == ModalResult::Yes)
         GoToLevel(CurrentLevel);
 }
@@ -374,14 +384,14 @@ void TMainForm::SolveLevel()
     const int solved = progressCount(SolvedFlags, LevelCount);
     gsol->setPosition(solved);
     if (solved < LevelCount || AllSolvedFlag) {
-        PlayEffect(4);
+        PlayEffect(SoundEffects::LevelSolved);
         if (m_dialogs->nextLevel->exec() == ModalResult::Yes && CurrentLevel < LevelCount) {
             GoToLevel(CurrentLevel + 1);
             showLevelInSelector(CurrentLevel);
             UpdateStatus();
         }
     } else {
-        PlayEffect(5);
+        PlayEffect(SoundEffects::AllSolved);
         m_dialogs->allLevels->exec();
         AllSolvedFlag = true;
     }
@@ -390,7 +400,7 @@ void TMainForm::SolveLevel()
 void TMainForm::PlayEffect(int effect)
 {
     if (soundOn())
-        emit effectPlayed(effect);
+        waves.play(effect);
 }
 
 bool TMainForm::soundOn() const

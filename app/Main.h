@@ -7,6 +7,7 @@
 #include "game/board.h"
 #include "game/levelset.h"
 #include "game/progress.h"
+#include "services/soundeffects.h"
 #include "settings/settingsstore.h"
 #include "view/boardgeometry.h"
 #include "view/starfield.h"
@@ -22,6 +23,7 @@ struct GameDialogs;
 class KeyboardSink;
 class LinkLabel;
 class MarqueeStrip;
+class PlacementKeeper;
 class ProgressGauge;
 class QFileDialog;
 class QTimer;
@@ -73,6 +75,8 @@ public:
     QTimer *Timer = nullptr; ///< makes the stars twinkle
     QFileDialog *OpenDlg = nullptr;
     QFileDialog *SaveDlg = nullptr;
+    SoundEffects waves; ///< the five clips and the way to the audio system
+    PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
 
     // ---- What the game does --------------------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
@@ -84,11 +88,6 @@ public:
     void SaveGame();
     void LoadGame();
     bool soundOn() const;
-
-signals:
-    /// A sound effect is due: 1 short jump, 2 long jump, 3 lost, 4 level
-    /// solved, 5 all levels solved. Only while sound is on.
-    void effectPlayed(int effect);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -113,6 +112,8 @@ private:
     void MoveHero(Cell target, bool longJump);
     void LoseLevel();
     void SolveLevel();
+    /// Starts the effect (SoundEffects::ShortJump ... AllSolved) while
+    /// sound is on; returns at once.
     void PlayEffect(int effect);
     void showLevelInSelector(int level);
 

@@ -10,12 +10,12 @@
 #include "boardpicture.h"
 #include "dialoganswerer.h"
 #include "dialogs/gamedialogs.h"
+#include "services/clipoutput.h"
 #include "services/linklabel.h"
 #include "services/marqueestrip.h"
 #include "view/boardbox.h"
 
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,12 +30,26 @@ inline const BoardPicture TwoInARow = {"H#......", "........", "........", "....
 inline const BoardPicture Crossing = {"........", "........", "..H#....", "..#.....",
                                       "........", "........", "........", "........"};
 
+/// Takes the clips the game asks to hear instead of playing them, and may
+/// refuse them as an audio output can.
+struct ClipRecorder : ClipOutput {
+    QList<QByteArray> *played;
+    const bool *refuse;
+    ClipRecorder(QList<QByteArray> *played, const bool *refuse) : played(played), refuse(refuse) {}
+    bool play(const QByteArray &wave) override
+    {
+        played->append(wave);
+        return !*refuse;
+    }
+};
+
 struct MainFormFixture {
     QTemporaryDir folder;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<GameDialogs> dialogs;
     DialogAnswerer answers;
-    std::unique_ptr<QSignalSpy> effects;
+    QList<QByteArray> clipsPlayed;
+    bool refuseClips = false;
 
     MainFormFixture() { qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit()); }
 
@@ -73,7 +87,7 @@ struct MainFormFixture {
     bool create(const std::function<void(TMainForm &)> &prepare = {})
     {
         form = std::make_unique<TMainForm>();
-        effects = std::make_unique<QSignalSpy>(form.get(), &TMainForm::effectPlayed);
+        form->waves.useOutput(std::make_unique<ClipRecorder>(&clipsPlayed, &refuseClips));
         if (prepare)
             prepare(*form);
         if (!form->FormCreate(programFolder()))
@@ -109,7 +123,7 @@ struct MainFormFixture {
         activate();
         QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
         answers.clear();
-        effects->clear();
+        clipsPlayed.clear();
     }
 
     /// Without a window manager nothing gives the activation back to the
@@ -135,11 +149,16 @@ struct MainFormFixture {
     {
         return heroRect(form->units, form->board.heroColumn, form->board.heroRow).center();
     }
+    /// The effects heard so far, by the clip each one played.
     QList<int> effectList() const
     {
         QList<int> list;
-        for (const QList<QVariant> &args : *effects)
-            list << args.at(0).toInt();
+        for (const QByteArray &wave : clipsPlayed) {
+            int effect = 1;
+            while (effect <= SoundEffects::EffectCount && form->waves.clip(effect - 1) != wave)
+                ++effect;
+            list << effect;
+        }
         return list;
     }
 };

@@ -10,10 +10,25 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QKeySequence>
 #include <QScrollBar>
 #include <QToolButton>
 
 #include <sys/stat.h>
+
+namespace {
+
+/// Two platforms to the right of the hero, one cell apart.
+const BoardPicture LongJumpLine = {"H.#.#...", "........", "........", "........",
+                                   "........", "........", "........", "........"};
+
+/// What the levels other than the one in play hold when a row starts.
+enum class SetBefore { Unsolved, OthersSolved, Complete };
+
+} // namespace
+
+Q_DECLARE_METATYPE(const BoardPicture *)
+Q_DECLARE_METATYPE(SetBefore)
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -25,6 +40,8 @@ private slots:
     void arrowMovesAndThePlatformVanishes();
     void shiftDoublesTheJump();
     void anyKeySolvesTheLastPlatform();
+    void effectsFollowTheSoundButton_data();
+    void effectsFollowTheSoundButton();
     void loseThenRepeat();
     void loseThenNoIgnoresInputUntilRestart();
     void clicksMoveLoseOrDoNothing();
@@ -113,6 +130,74 @@ void TestMainForm::anyKeySolvesTheLastPlatform()
     // Solved: keys do nothing any more.
     f.key(Qt::Key_Left);
     QCOMPARE(f.form->board.heroColumn, 1);
+}
+
+void TestMainForm::effectsFollowTheSoundButton_data()
+{
+    QTest::addColumn<const BoardPicture *>("picture");
+    QTest::addColumn<int>("levels");
+    QTest::addColumn<SetBefore>("before");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("refuse"); ///< the audio output refuses every clip
+    QTest::addColumn<QList<int>>("effects");
+    QTest::addColumn<QStringList>("dialogs");
+    QTest::addColumn<int>("heroColumn");
+
+    const QStringList none;
+    QTest::newRow("short jump") << &Crossing << 2 << SetBefore::Unsolved << QStringList{"Right"} << QString() << false
+                                << QList<int>{1} << none << 3;
+    QTest::newRow("long jump") << &LongJumpLine << 2 << SetBefore::Unsolved << QStringList{"Shift+Right"} << QString()
+                               << false << QList<int>{2} << none << 2;
+    QTest::newRow("loss") << &Crossing << 2 << SetBefore::Unsolved << QStringList{"Left"} << "NoBtn" << false
+                          << QList<int>{3} << QStringList{"TLostLevelDlg"} << 2;
+    QTest::newRow("solve") << &TwoInARow << 2 << SetBefore::Unsolved << QStringList{"Right", "Space"} << "NoBtn" << false
+                           << QList<int>{1, 4} << QStringList{"TNextLevelDlg"} << 1;
+    QTest::newRow("solve completing the set") << &TwoInARow << 2 << SetBefore::OthersSolved << QStringList{"Right", "Space"}
+                                              << "OKBtn" << false << QList<int>{1, 5} << QStringList{"TAllLevelsDlg"} << 1;
+    QTest::newRow("solve after the set was complete")
+        << &TwoInARow << 2 << SetBefore::Complete << QStringList{"Right", "Space"} << "NoBtn" << false << QList<int>{1, 4}
+        << QStringList{"TNextLevelDlg"} << 1;
+    QTest::newRow("refused clips: the jump, the loss and the question still happen")
+        << &Crossing << 2 << SetBefore::Unsolved << QStringList{"Right", "Right"} << "NoBtn" << true << QList<int>{1, 3}
+        << QStringList{"TLostLevelDlg"} << 3;
+}
+
+void TestMainForm::effectsFollowTheSoundButton()
+{
+    QFETCH(const BoardPicture *, picture);
+    QFETCH(int, levels);
+    QFETCH(SetBefore, before);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, answer);
+    QFETCH(bool, refuse);
+    QFETCH(QList<int>, effects);
+    QFETCH(QStringList, dialogs);
+    QFETCH(int, heroColumn);
+
+    // With the sound button down the effects are asked for; up, none is,
+    // and the game goes exactly the same way.
+    for (const bool sound : {true, false}) {
+        MainFormFixture f;
+        f.start(levels, *picture, sound ? QStringLiteral("tongue=0\n") : QStringLiteral("tongue=0\nsound=0\n"));
+        QCOMPARE(f.form->tools->SoundBtn->isChecked(), sound);
+        f.refuseClips = refuse;
+        for (int level = 2; level <= levels; ++level)
+            f.form->SolvedFlags[level] = before == SetBefore::Unsolved ? 0 : 1;
+        if (before == SetBefore::Complete) {
+            f.form->SolvedFlags[1] = 1;
+            f.form->AllSolvedFlag = true;
+        }
+        if (!answer.isEmpty())
+            f.answers.press(answer);
+        for (const QString &key : keys) {
+            const QKeyCombination combination = QKeySequence::fromString(key)[0];
+            f.key(combination.key(), combination.keyboardModifiers());
+        }
+        QCOMPARE(f.effectList(), sound ? effects : QList<int>());
+        QCOMPARE(f.answers.seen(), dialogs);
+        QCOMPARE(f.form->board.heroColumn, heroColumn);
+    }
 }
 
 void TestMainForm::loseThenRepeat()

@@ -1,0 +1,83 @@
+#pragma once
+// The PlacementKeeper: brings the main window back where and how the player
+// left it, shows the explode effect as the window appears, and registers the
+// window for dropped files, which it ignores.
+//
+// It watches the window's events. When the window is shown it restores the
+// stored placement (or centres the window on the primary screen) and runs
+// the effect, before the window's own show handler; the window's owner calls
+// save() as the window is destroyed.
+//
+// Under Wayland the compositor alone places windows: size and maximised
+// state come back, the position is left to the compositor, and the stored
+// text keeps the last position known from a session that could place the
+// window.
+
+#include "services/windowplacement.h"
+
+#include <QDeadlineTimer>
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class QWidget;
+class SettingsStore;
+
+class PlacementKeeper : public QObject {
+public:
+    /// Keeps window's placement in store, section "common", value "MainForm".
+    PlacementKeeper(QWidget *window, SettingsStore &store);
+
+    /// Writes the placement text, then deletes the unused values of the
+    /// same scheme, "MainFormColor" and "MainFormFont". Nothing when the
+    /// window was never shown: a game that did not start writes nothing.
+    /// Throws SettingsError.
+    void save();
+
+    /// The placement as save() would write it now.
+    WindowPlacement current() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void windowShown(QEvent *event);
+    /// Applies the stored placement, or centres the window. After centring
+    /// it throws SettingsError for a stored number that is no integer.
+    void restore();
+    void centre();
+    void apply(const WindowPlacement &placement);
+    /// Owes the window this outer frame until its real frame is known.
+    void owe(const QRect &frame, bool centred);
+    /// Looks for the window manager's frame for a while.
+    void watchForFrame();
+    /// Brings the window's outer frame to what was owed once the window
+    /// manager has put its frame round it.
+    void settleFrame();
+    void noteNormalFrame();
+    bool inNormalState() const;
+    /// The window's outer frame as the window system has it now.
+    QRect windowFrame() const;
+    /// The window manager's frame round the window; none before it is shown.
+    QMargins frameMargins() const;
+    /// Gives the window this outer frame, as far as the frame is known.
+    void place(const QRect &frame);
+    /// The outer frame to keep: under Wayland with the last known position.
+    QRect outerFrame() const;
+
+    QWidget *m_window;
+    SettingsStore &m_store;
+    bool m_shown = false;
+    bool m_placesItself; ///< false under Wayland, where the compositor places
+    QRect m_normalFrame;         ///< the outer frame in the normal state
+    QRect m_previousNormalFrame; ///< the one before it
+    std::optional<QRect> m_owedFrame; ///< the frame asked for, until the real frame is known
+    bool m_owedCentred = false;
+    QDeadlineTimer m_owedUntil;
+    QTimer m_frameWatch; ///< looks for the window manager's frame while one is owed
+    std::optional<WindowPlacement> m_atHide; ///< taken when the window was closed
+};
