@@ -5,6 +5,7 @@
 #include "dialogs/enterpressesbutton.h"
 #include "dialogs/infotexts.h"
 #include "dialogs/modalresult.h"
+#include "services/framewatch.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,7 +47,7 @@ void THintDlg::placeDialog()
     if (m_leftByPlayer)
         return;
     const QScreen *screen = mainForm()->screen();
-    move(centreOnScreen(screen->geometry(), frameGeometry().size()));
+    moveOuterFrame(this, centreOnScreen(screen->geometry(), outerFrameOf(this).size()));
 }
 
 void THintDlg::done(int result)

@@ -1,5 +1,7 @@
 #include "dialogs/centreonmainform.h"
 
+#include "services/framewatch.h"
+
 #include <QWidget>
 
 QPoint CentreOnMainForm(const QRect &mainFrame, int mainClientHeight, const QSize &dialogFrame)
@@ -12,6 +14,6 @@ QPoint CentreOnMainForm(const QRect &mainFrame, int mainClientHeight, const QSiz
 
 void placeOnMainForm(QWidget *dialog, const QWidget *mainForm)
 {
-    // move() places a top-level window by its outer frame.
-    dialog->move(CentreOnMainForm(mainForm->frameGeometry(), mainForm->height(), dialog->frameGeometry().size()));
+    const QPoint place = CentreOnMainForm(outerFrameOf(mainForm), mainForm->height(), outerFrameOf(dialog).size());
+    moveOuterFrame(dialog, place);
 }

@@ -1,6 +1,7 @@
 #include "services/placementkeeper.h"
 
 #include "services/explodeeffect.h"
+#include "services/framewatch.h"
 #include "settings/settingserror.h"
 #include "settings/settingsstore.h"
 
@@ -21,10 +22,8 @@ const QString Key = QStringLiteral("MainForm");
 
 /// How long after the window is on the screen its frame may still be owed: a
 /// window manager frames a new window at once; without one there is no
-/// frame. The frame shows in the window's geometry without an event of its
-/// own, so it is looked for at short intervals meanwhile.
+/// frame.
 constexpr int OwedFrameTimeoutMs = 1500;
-constexpr int FrameWatchMs = 20;
 
 constexpr Qt::WindowStates NotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 
@@ -50,8 +49,7 @@ PlacementKeeper::PlacementKeeper(QWidget *window, SettingsStore &store)
 {
     window->installEventFilter(this);
     window->setAcceptDrops(true);
-    m_frameWatch.setInterval(FrameWatchMs);
-    connect(&m_frameWatch, &QTimer::timeout, this, &PlacementKeeper::settleFrame);
+    new FrameWatch(window, [this] { settleFrame(); });
 }
 
 void PlacementKeeper::save()
@@ -104,10 +102,8 @@ bool PlacementKeeper::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::Hide:
-        if (!event->spontaneous() && m_shown) {
+        if (!event->spontaneous() && m_shown)
             m_atHide = current();
-            m_frameWatch.stop();
-        }
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -140,7 +136,7 @@ void PlacementKeeper::windowShown(QEvent *event)
     // The effect needs a window that can be placed at the pointer.
     if (m_placesItself && !m_window->isMinimized()) {
         const QScreen *screen = m_window->screen();
-        const QRect target = m_window->isMaximized() && screen ? screen->availableGeometry() : windowFrame();
+        const QRect target = m_window->isMaximized() && screen ? screen->availableGeometry() : outerFrameOf(m_window);
         ExplodeEffect::run(QCursor::pos(), target);
     }
     if (failure) {
@@ -173,7 +169,7 @@ void PlacementKeeper::restore()
 void PlacementKeeper::centre()
 {
     m_window->setWindowState(Qt::WindowNoState);
-    const QRect frame = centredFrame(windowFrame().size());
+    const QRect frame = centredFrame(outerFrameOf(m_window).size());
     place(frame);
     owe(frame, true);
 }
@@ -211,17 +207,15 @@ void PlacementKeeper::owe(const QRect &frame, bool centred)
 void PlacementKeeper::watchForFrame()
 {
     m_owedUntil = QDeadlineTimer(QDeadlineTimer::Forever);
-    m_frameWatch.start();
+    settleFrame();
 }
 
 void PlacementKeeper::settleFrame()
 {
     // A maximised or minimised window is given its normal frame when it is
     // restored: its normal frame is the window manager's to keep meanwhile.
-    if (!m_owedFrame || !inNormalState()) {
-        m_frameWatch.stop();
+    if (!m_owedFrame || !inNormalState())
         return;
-    }
     // The wait for a frame starts when the window is on the screen, which
     // a message shown before may put off.
     const QWindow *window = m_window->windowHandle();
@@ -231,14 +225,14 @@ void PlacementKeeper::settleFrame()
         m_owedUntil.setRemainingTime(OwedFrameTimeoutMs);
     if (m_owedUntil.hasExpired()) {
         m_owedFrame.reset();
-        m_frameWatch.stop();
         return;
     }
     if (frameMargins().isNull())
         return;
-    const QRect owed = m_owedCentred ? centredFrame(windowFrame().size()) : *m_owedFrame;
-    m_owedFrame.reset();
-    m_frameWatch.stop();
+    // Owed until the wait is over, not only until placed once: a window
+    // manager restoring a window from maximised may apply its own idea of
+    // the normal frame after the game has placed it.
+    const QRect owed = m_owedCentred ? centredFrame(outerFrameOf(m_window).size()) : *m_owedFrame;
     if (outerFrame() != owed)
         place(owed);
 }
@@ -268,15 +262,6 @@ bool PlacementKeeper::inNormalState() const
     return !(m_window->windowState() & NotNormal);
 }
 
-QRect PlacementKeeper::windowFrame() const
-{
-    // The window's own idea of its frame: the widget's copy is brought up to
-    // date only when the window moves or changes size, and a window manager
-    // puts its frame round a new window without either.
-    const QWindow *window = m_window->windowHandle();
-    return window ? window->frameGeometry() : m_window->frameGeometry();
-}
-
 QMargins PlacementKeeper::frameMargins() const
 {
     const QWindow *window = m_window->windowHandle();
@@ -285,7 +270,7 @@ QMargins PlacementKeeper::frameMargins() const
 
 QRect PlacementKeeper::outerFrame() const
 {
-    const QRect frame = windowFrame();
+    const QRect frame = outerFrameOf(m_window);
     // Under Wayland a window does not know where it is: its last known
     // position stays.
     return m_placesItself ? frame : QRect(m_normalFrame.topLeft(), frame.size());

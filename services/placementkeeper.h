@@ -20,7 +20,6 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
-#include <QTimer>
 
 #include <optional>
 
@@ -53,15 +52,13 @@ private:
     void apply(const WindowPlacement &placement);
     /// Owes the window this outer frame until its real frame is known.
     void owe(const QRect &frame, bool centred);
-    /// Looks for the window manager's frame for a while.
+    /// Waits for the window manager's frame, for a while.
     void watchForFrame();
     /// Brings the window's outer frame to what was owed once the window
     /// manager has put its frame round it.
     void settleFrame();
     void noteNormalFrame();
     bool inNormalState() const;
-    /// The window's outer frame as the window system has it now.
-    QRect windowFrame() const;
     /// The window manager's frame round the window; none before it is shown.
     QMargins frameMargins() const;
     /// Gives the window this outer frame, as far as the frame is known.
@@ -78,6 +75,5 @@ private:
     std::optional<QRect> m_owedFrame; ///< the frame asked for, until the real frame is known
     bool m_owedCentred = false;
     QDeadlineTimer m_owedUntil;
-    QTimer m_frameWatch; ///< looks for the window manager's frame while one is owed
     std::optional<WindowPlacement> m_atHide; ///< taken when the window was closed
 };
