@@ -6,8 +6,9 @@
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS  ?= 2
+FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build game run test bench levels package screenshot clean
+.PHONY: all deps configure build game run test fuzz bench levels package screenshot clean
 
 all: build
 
@@ -31,6 +32,10 @@ run: build
 test: build
 	@cd $(BUILD) && { ctest --output-on-failure -j$(JOBS); status=$$?; \
 	  grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status; }
+
+# Each fuzz target for FUZZ_SECONDS seconds (tests/fuzz/).
+fuzz: build
+	@tests/fuzz/run-fuzzers $(BUILD) --seconds $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
