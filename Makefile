@@ -5,10 +5,11 @@
 #   make package   builds the Debian package ./zorbix-hoplix_VERSION_ARCH.deb
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
+SANITIZED ?= build-sanitized
 JOBS  ?= 2
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build game run test fuzz bench levels package screenshot clean
+.PHONY: all deps configure build game run test test-sanitized fuzz bench levels package screenshot clean
 
 all: build
 
@@ -29,9 +30,19 @@ run: build
 	@scripts/run-game $(BUILD)/bin/zorbix-hoplix
 
 # CTest shows a skipped test only by name: the reasons follow its summary.
+# The tests include a short run of every fuzz target and the long random
+# session.
+CTEST = ctest --output-on-failure -j$(JOBS); status=$$?; \
+	  grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status
 test: build
-	@cd $(BUILD) && { ctest --output-on-failure -j$(JOBS); status=$$?; \
-	  grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status; }
+	@cd $(BUILD) && { $(CTEST); }
+
+# Every test again, the game built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (tests/sanitizers/).
+test-sanitized: deps
+	@cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZHOP_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZED) -j$(JOBS)
+	@cd $(SANITIZED) && { $(CTEST); }
 
 # Each fuzz target for FUZZ_SECONDS seconds (tests/fuzz/).
 fuzz: build
@@ -55,4 +66,4 @@ screenshot: game
 	@tools/take-screenshot $(BUILD)/bin/zorbix-hoplix docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZED)
