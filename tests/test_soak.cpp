@@ -97,15 +97,17 @@ private:
             button->click();
             return text;
         }
+        // The quit question is answered Yes only at the end of the session.
+        const bool quitQuestion = w->metaObject()->className() == QLatin1String("TEndGameDlg");
         QStringList choices;
         for (QAbstractButton *button : w->findChildren<QAbstractButton *>())
             if (button->isVisible() && button->isEnabled() && !button->objectName().isEmpty())
                 choices << button->objectName();
-        if (w->metaObject()->className() == QLatin1String("TEndGameDlg"))
-            choices = quitAllowed ? QStringList{QStringLiteral("OKBtn")} : QStringList{QStringLiteral("CancelBtn")};
         choices << QStringLiteral("Escape") << QStringLiteral("close box");
-        if (quitAllowed)
-            choices.removeAll(QStringLiteral("Escape")), choices.removeAll(QStringLiteral("close box"));
+        if (quitQuestion && quitAllowed)
+            choices = QStringList{QStringLiteral("OKBtn")};
+        else if (quitQuestion)
+            choices.removeAll(QStringLiteral("OKBtn"));
         const QString choice = choices.at(pick(int(choices.size())));
         if (choice == QLatin1String("Escape"))
             QTest::keyClick(w, Qt::Key_Escape);
