@@ -293,7 +293,7 @@ QString TestSoak::broken(const Before &before, const QString &event)
         clearProgress(expected, m.LevelCount);
     const bool loaded = event == QLatin1String("LoadBtn") && a.answered("QFileDialog") && !a.answered("QFileDialog", "cancel");
     if (!loaded && m.SolvedFlags != expected)
-        return QStringLiteral("the solved flags changed without a solve, a new game or a load");
+        return QStringLiteral("the solved flags are not what a solve, a new game or a load makes them");
     return {};
 }
 
