@@ -3,6 +3,8 @@
 #   make test   installs what is missing, builds and runs every test
 # and one to hand the game to a player:
 #   make package   builds the Debian package ./zorbix-hoplix_VERSION_ARCH.deb
+# CI adds make test-sanitized (every test under the sanitizers); make fuzz
+# runs the fuzz targets for minutes.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 SANITIZED ?= build-sanitized
