@@ -15,7 +15,8 @@
 
 namespace {
 
-QTemporaryDir *folder;
+/// Removed with everything in it when the run ends.
+QTemporaryDir folder;
 
 /// Flag i from bytes [4i, 4i + 4) of the first `taken` bytes, missing bytes 0.
 SolvedTable modelTable(const std::uint8_t *data, std::size_t taken)
@@ -58,13 +59,12 @@ void checkProgress(const SolvedTable &table, int levelCount, int current)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    folder = new QTemporaryDir;
-    return folder->isValid() ? 0 : 1;
+    return folder.isValid() ? 0 : 1;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString path = folder->filePath(QStringLiteral("game.zhx"));
+    const QString path = folder.filePath(QStringLiteral("game.zhx"));
     {
         QFile file(path);
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -15,7 +15,8 @@
 namespace {
 
 const QString Common = QStringLiteral("common");
-QTemporaryDir *folder;
+/// Removed with everything in it when the run ends.
+QTemporaryDir folder;
 
 template <typename T, typename Read>
 T readOrDefault(Read read, T fallback)
@@ -43,8 +44,7 @@ extern "C" const char *__asan_default_options()
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     new QCoreApplication(*argc, *argv);
-    folder = new QTemporaryDir;
-    return folder->isValid() ? 0 : 1;
+    return folder.isValid() ? 0 : 1;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A new name for every input: Qt keeps what it read of a settings file
     // in memory and would take an old file's values for this one's.
     static int count = 0;
-    const QString path = folder->filePath(QStringLiteral("V1-%1.ini").arg(++count));
+    const QString path = folder.filePath(QStringLiteral("V1-%1.ini").arg(++count));
     {
         QFile file(path);
         FUZZ_CHECK(file.open(QIODevice::WriteOnly));
