@@ -3,11 +3,15 @@
 #   make test   installs what is missing, builds and runs every test
 # and one to hand the game to a player:
 #   make package   builds the Debian package ./zorbix-hoplix_VERSION_ARCH.deb
+# CI adds make test-sanitized (every test under the sanitizers); make fuzz
+# runs the fuzz targets for minutes.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
+SANITIZED ?= build-sanitized
 JOBS  ?= 2
+FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build game run test bench levels sounds package screenshot clean
+.PHONY: all deps configure build game run test test-sanitized fuzz bench levels sounds package screenshot clean
 
 all: build
 
@@ -28,9 +32,23 @@ run: build
 	@scripts/run-game $(BUILD)/bin/zorbix-hoplix
 
 # CTest shows a skipped test only by name: the reasons follow its summary.
+# The tests include a short run of every fuzz target and the long random
+# session.
+CTEST = ctest --output-on-failure -j$(JOBS); status=$$?; \
+	  grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status
 test: build
-	@cd $(BUILD) && { ctest --output-on-failure -j$(JOBS); status=$$?; \
-	  grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status; }
+	@cd $(BUILD) && { $(CTEST); }
+
+# Every test again, the game built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (tests/sanitizers/).
+test-sanitized: deps
+	@cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZHOP_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZED) -j$(JOBS)
+	@cd $(SANITIZED) && { $(CTEST); }
+
+# Each fuzz target for FUZZ_SECONDS seconds (tests/fuzz/).
+fuzz: build
+	@tests/fuzz/run-fuzzers $(BUILD) --seconds $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
@@ -55,4 +73,4 @@ sounds: configure
 	@$(BUILD)/bin/make-sounds resources/sounds
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZED)

@@ -37,6 +37,12 @@ std::optional<WindowPlacement> WindowPlacement::parse(const QString &text)
             throw SettingsError(QStringLiteral("'%1' is not a valid integer value").arg(pieces[i + 1]));
         numbers[i] = *number;
     }
+    // Edges a million pixels away lie beyond any desktop: such a text is of
+    // another form, and the window is centred. Within that range the frame's
+    // width and height, and the clamping, never leave the integers.
+    for (int i = 2; i < 6; ++i)
+        if (std::abs(qint64(numbers[i])) > FarthestEdge)
+            return std::nullopt;
     return WindowPlacement{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]};
 }
 

@@ -15,6 +15,8 @@ struct WindowPlacement {
     enum ShowState { ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3 };
     /// The flag that a minimised window comes back maximised.
     static constexpr int RestoreToMaximized = 2;
+    /// No stored edge lies farther from the origin than this.
+    static constexpr int FarthestEdge = 1000000;
 
     int flags = 0;
     int showState = ShowNormal;
@@ -29,8 +31,8 @@ struct WindowPlacement {
     QString text() const;
 
     /// The placement in text: nothing when the text has another form (not
-    /// seven pieces, or a first piece other than "200"), in which case the
-    /// window is centred. A piece that is no integer throws SettingsError
+    /// seven pieces, a first piece other than "200", or an edge farther
+    /// than FarthestEdge), in which case the window is centred. A piece that is no integer throws SettingsError
     /// "'<piece>' is not a valid integer value".
     static std::optional<WindowPlacement> parse(const QString &text);
 

@@ -44,6 +44,8 @@ public:
     /// The class names of the modal windows answered so far, in order.
     const QStringList &seen() const { return m_seen; }
     bool done() const { return m_answers.empty(); }
+    /// Answers nothing more: another answerer takes over.
+    void stop() { m_timer.stop(); }
     void clear()
     {
         m_seen.clear();

@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -33,7 +35,34 @@ Q_DECLARE_METATYPE(SetBefore)
 class TestMainForm : public QObject {
     Q_OBJECT
 
-    enum Instead { Missing = 1, Pipe, Folder };
+    enum Instead { Missing = 1, Pipe, Folder, Locked };
+
+    /// Puts at path what a row asks for: the bytes (unreadable with Locked),
+    /// a folder or a named pipe; nothing with Missing.
+    static void putAt(const QString &path, const QByteArray &bytes, int instead)
+    {
+        if (instead == 0 || instead == Locked) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), bytes.size());
+        }
+        if (instead == Locked)
+            QVERIFY(QFile::setPermissions(path, {}));
+        if (instead == Folder)
+            QVERIFY(QDir().mkpath(path));
+        if (instead == Pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+
+    /// A started game takes a key and closes through the real close flow.
+    static void playsAndCloses(MainFormFixture &f)
+    {
+        f.key(Qt::Key_Right);
+        QCOMPARE(f.form->board.heroColumn, 1);
+        f.answerQuitWithoutSaving();
+        QVERIFY(f.form->close());
+        QVERIFY2(f.settingsText().contains(QStringLiteral("level=1")), qPrintable(f.settingsText()));
+    }
 
 private slots:
     void startsAtTheDesignSizeOnBlack();
@@ -58,12 +87,10 @@ private slots:
     void closeAnsweredNoChangesNothing();
     void closeWritesTheSettings();
     void firstStartAsksTheLanguage();
-    void badLevelFiles_data();
-    void badLevelFiles();
+    void levelFiles_data();
+    void levelFiles();
+    void savedGameAtStart_data();
     void savedGameAtStart();
-    void missingSavedGameIsSkipped_data();
-    void missingSavedGameIsSkipped();
-    void unreadableSavedGameEndsTheStart();
     void keysOnTheFocusedSelectorStayThere();
 };
 
@@ -475,33 +502,62 @@ void TestMainForm::firstStartAsksTheLanguage()
     QVERIFY(!QFileInfo::exists(f.iniPath()));
 }
 
-void TestMainForm::badLevelFiles_data()
+void TestMainForm::levelFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("missing"); // 0: the bytes are the file; else what stands there instead
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("instead"); // 0: the bytes are the file; else what stands there instead
+    QTest::addColumn<QString>("message"); // what the player is told; empty: the game starts
+    QTest::addColumn<int>("levels");
     const QString cannotFind = QStringLiteral("Can't find file ZHOP.DAT. Program aborted.");
-    QTest::newRow("missing") << QByteArray() << int(Missing) << cannotFind;
-    QTest::newRow("a named pipe, never opened") << QByteArray() << int(Pipe) << cannotFind;
-    QTest::newRow("empty") << QByteArray() << 0 << QStringLiteral("holds no whole level");
-    QTest::newRow("shorter than a record") << QByteArray(65, '\1') << 0 << QStringLiteral("holds no whole level");
-    QByteArray badStart(2 * LevelRecordSize, '\1');
-    badStart[LevelRecordSize + 64] = 9;
-    QTest::newRow("start column 9 in level 2") << badStart << 0 << QStringLiteral("level 2 starts outside the board");
+    const QString noLevel = QStringLiteral("holds no whole level");
+    const QByteArray one = serializeLevelSet({levelFromPicture(TwoInARow)});
+    const auto startingAt = [&one](int offset, char value) {
+        QByteArray bytes = one;
+        bytes[offset] = value;
+        return bytes;
+    };
+    QTest::newRow("missing") << QByteArray() << int(Missing) << cannotFind << 0;
+    QTest::newRow("a folder of that name") << QByteArray() << int(Folder) << cannotFind << 0;
+    QTest::newRow("a named pipe, never opened") << QByteArray() << int(Pipe) << cannotFind << 0;
+    QTest::newRow("a file the player may not read") << one << int(Locked) << cannotFind << 0;
+    QTest::newRow("empty") << QByteArray() << 0 << noLevel << 0;
+    QTest::newRow("65 bytes") << one.first(65) << 0 << noLevel << 0;
+    QTest::newRow("66 bytes: one level") << one << 0 << QString() << 1;
+    QTest::newRow("a trailing fragment is never read") << one + one.first(30) << 0 << QString() << 1;
+    QTest::newRow("201 records: 200 levels") << one.repeated(201) << 0 << QString() << 200;
+    QTest::newRow("start column 8 in level 2") << one + startingAt(64, 8) << 0 << QStringLiteral("level 2 starts outside the board") << 0;
+    QTest::newRow("start row 8") << startingAt(65, 8) << 0 << QStringLiteral("level 1 starts outside the board") << 0;
+    QTest::newRow("start column 255") << startingAt(64, char(255)) << 0 << QStringLiteral("level 1 starts outside the board") << 0;
+    // The hero floats where no platform stands, and plays from there.
+    QByteArray floating = serializeLevelSet({levelFromPicture({"H##.....", "........", "........", "........",
+                                                               "........", "........", "........", "........"})});
+    floating[0] = 0;
+    QTest::newRow("the hero on an empty cell") << floating << 0 << QString() << 1;
 }
 
-void TestMainForm::badLevelFiles()
+/** What the player meets with each kind of level set: a message box, after
+ *  which the game ends, or a game that starts, plays and closes. */
+void TestMainForm::levelFiles()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, missing);
+    QFETCH(int, instead);
     QFETCH(QString, message);
+    QFETCH(int, levels);
     MainFormFixture f;
-    if (missing)
-        QDir().mkpath(f.programFolder());
-    else
-        f.writeLevelBytes(bytes);
-    if (missing == Pipe)
-        QCOMPARE(::mkfifo(QFile::encodeName(f.programFolder() + "/zhop.dat").constData(), 0600), 0);
+    std::optional<AsPlayer> player;
+    if (instead == Locked) {
+        player.emplace(QStringList{f.folder.path()});
+        REQUIRE_PLAYER(*player);
+    }
+    QDir().mkpath(f.programFolder());
+    putAt(f.programFolder() + "/zhop.dat", bytes, instead);
+    f.writeSettings("tongue=0\n");
+    if (message.isEmpty()) {
+        f.start();
+        QCOMPARE(f.form->LevelCount, levels);
+        playsAndCloses(f);
+        return;
+    }
     QString shown;
     f.answers.then([&shown](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
@@ -511,69 +567,70 @@ void TestMainForm::badLevelFiles()
     QVERIFY(!f.create());
     QVERIFY2(shown.startsWith(QStringLiteral("Fehler|")), qPrintable(shown));
     QVERIFY2(shown.contains(message), qPrintable(shown));
-    if (!missing)
+    if (instead == 0)
         QVERIFY2(shown.contains(f.programFolder()), qPrintable(shown));
+    QCOMPARE(f.settingsText(), QStringLiteral("[common]\ntongue=0\n")); // nothing written
 }
 
+void TestMainForm::savedGameAtStart_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("instead"); // 0: the bytes are the file; else what stands there instead
+    QTest::addColumn<int>("solved");  // of 3 levels; -1: the start ends with a message
+    QTest::addColumn<bool>("allFlagged");
+    const QByteArray ones(100000, '\1'); // every whole flag 0x01010101, solved
+    QTest::newRow("0 bytes") << QByteArray() << 0 << 0 << false;
+    QTest::newRow("3 bytes: a fragment, never read") << ones.first(3) << 0 << 0 << false;
+    QTest::newRow("4 bytes: level 1") << ones.first(4) << 0 << 1 << false;
+    QTest::newRow("799 bytes") << ones.first(799) << 0 << 3 << true;
+    QTest::newRow("800 bytes") << ones.first(800) << 0 << 3 << true;
+    QTest::newRow("801 bytes") << ones.first(801) << 0 << 3 << true;
+    QTest::newRow("100,000 bytes") << ones << 0 << 3 << true;
+    QTest::newRow("negative flags: flagged, not counted") << QByteArray(800, '\xff') << 0 << 0 << true;
+    QTest::newRow("huge flags") << QByteArray::fromHex("ffffff7f").repeated(200) << 0 << 3 << true;
+    // Anything but a regular file is skipped in silence; its name still counts.
+    QTest::newRow("nothing there") << QByteArray() << int(Missing) << 0 << false;
+    QTest::newRow("a folder of that name") << QByteArray() << int(Folder) << 0 << false;
+    QTest::newRow("a named pipe of that name") << QByteArray() << int(Pipe) << 0 << false;
+    // A regular file that is there but cannot be read ends the start.
+    QTest::newRow("a file the player may not read") << ones.first(800) << int(Locked) << -1 << false;
+}
+
+/** The saved game named by the settings, read at the start: what the game
+ *  starts with, or the message that ends the start. */
 void TestMainForm::savedGameAtStart()
 {
-    MainFormFixture f;
-    f.writeLevels(3, Crossing);
-    SolvedTable table;
-    table[1] = table[2] = table[3] = 1;
-    const QString path = f.folder.filePath(QStringLiteral("week1.zhx"));
-    QVERIFY(writeSavedGame(path, table));
-    f.writeSettings(QStringLiteral("tongue=0\nlevel=2\nsave=%1\n").arg(path));
-    f.start();
-    QVERIFY(f.form->AllSolvedFlag);
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
-    QCOMPARE(f.form->tools->levelbox->toolTip(), QStringLiteral("Level 2: solved"));
-}
-
-void TestMainForm::missingSavedGameIsSkipped_data()
-{
-    QTest::addColumn<int>("instead");
-    QTest::newRow("nothing there") << int(Missing);
-    QTest::newRow("a folder of that name") << int(Folder);
-    QTest::newRow("a named pipe of that name") << int(Pipe);
-}
-
-void TestMainForm::missingSavedGameIsSkipped()
-{
-    // Anything but a regular file where the saved game should be is
-    // skipped in silence; its name still counts.
+    QFETCH(QByteArray, bytes);
     QFETCH(int, instead);
-    MainFormFixture gone;
-    gone.writeLevels(3, Crossing);
-    const QString path = gone.folder.filePath("gone.zhx");
-    if (instead == Folder)
-        QVERIFY(QDir().mkpath(path));
-    if (instead == Pipe)
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    gone.writeSettings(QStringLiteral("tongue=1\nsave=%1\n").arg(path));
-    gone.start();
-    QCOMPARE(gone.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel gone.zhx"));
-    QCOMPARE(progressCount(gone.form->SolvedFlags, 3), 0);
-}
-
-void TestMainForm::unreadableSavedGameEndsTheStart()
-{
-    // A regular file that is there but cannot be read ends the start.
-    MainFormFixture broken;
-    AsPlayer player({broken.folder.path()});
-    REQUIRE_PLAYER(player);
-    broken.writeLevels(3, Crossing);
-    const QString path = broken.folder.filePath("locked.zhx");
-    QVERIFY(writeSavedGame(path, SolvedTable{}));
-    QVERIFY(QFile::setPermissions(path, {}));
-    broken.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(path));
-    QString shown;
-    broken.answers.then([&shown](QWidget *w) {
-        shown = qobject_cast<QMessageBox *>(w)->text();
-        DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
-    });
-    QVERIFY(!broken.create());
-    QCOMPARE(shown, "Error occured while loading file " + path + "!");
+    QFETCH(int, solved);
+    QFETCH(bool, allFlagged);
+    MainFormFixture f;
+    std::optional<AsPlayer> player;
+    if (instead == Locked) {
+        player.emplace(QStringList{f.folder.path()});
+        REQUIRE_PLAYER(*player);
+    }
+    f.writeLevels(3, TwoInARow);
+    const QString path = f.folder.filePath("week1.zhx");
+    putAt(path, bytes, instead);
+    f.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(path));
+    if (solved < 0) {
+        QString shown;
+        f.answers.then([&shown](QWidget *w) {
+            shown = qobject_cast<QMessageBox *>(w)->text();
+            DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
+        });
+        QVERIFY(!f.create());
+        QCOMPARE(shown, "Error occured while loading file " + path + "!");
+        return;
+    }
+    f.start();
+    QCOMPARE(progressCount(f.form->SolvedFlags, 3), solved);
+    QCOMPARE(f.form->AllSolvedFlag, allFlagged);
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
+    QCOMPARE(f.form->tools->levelbox->toolTip(), solved ? QStringLiteral("Level 1: solved") : QStringLiteral("Level 1: unsolved"));
+    playsAndCloses(f);
+    QVERIFY(f.settingsText().contains(QStringLiteral("save=") + path));
 }
 
 void TestMainForm::keysOnTheFocusedSelectorStayThere()

@@ -91,11 +91,13 @@ private slots:
     void failedLoadKeepsTheProgress();
     void oddSettingsFiles_data();
     void oddSettingsFiles();
-    void unwritableSettingsStillClose();
     void stripClickFollowsTheHiddenLink();
     void noTimerForTheStrip();
     void anyWindowSizeDraws_data();
     void anyWindowSizeDraws();
+
+private:
+    enum SettingsPlace { SettingsFile, UnreadableFile, FolderForFile, LockedFolder, FileForFolder };
 };
 
 void TestMainWindow::toolbarStaysWhenTheWindowGrows()
@@ -410,77 +412,101 @@ void TestMainWindow::failedLoadKeepsTheProgress()
 
 void TestMainWindow::oddSettingsFiles_data()
 {
+    QTest::addColumn<int>("place");
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("level");             // the level the game starts at
     QTest::addColumn<int>("boxesAtStart");
-    QTest::addColumn<bool>("written"); // all four values written at the close
-    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 0 << true;
-    QTest::newRow("unclosed section name") << QByteArray("[common\nsound=1\ntongue=0\n") << 0 << true;
-    QTest::newRow("a file the player may not read") << QByteArray() << 1 << false;
+    QTest::addColumn<QStringList>("told");      // every message box, at the start and at the close
+    const QString cannotGet = QStringLiteral(u"Fehler beim Holen der Daten für 'tongue'");
+    const QString cannotCreate = QStringLiteral(u"Erzeugung von Schlüssel common misslungen");
+    const auto wrongType = [](const char *key) { return QStringLiteral(u"Ungültiger Datentyp für '%1'").arg(QLatin1String(key)); };
+    QTest::newRow("binary garbage") << int(SettingsFile) << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 1 << 0 << QStringList();
+    QTest::newRow("unclosed section name") << int(SettingsFile) << QByteArray("[common\nsound=1\nlevel=2\n") << 2 << 0 << QStringList();
+    QTest::newRow("not an INI file") << int(SettingsFile) << QByteArray("{\"common\": {\"level\": 2}}\n") << 1 << 0 << QStringList();
+    QTest::newRow("every value of the wrong form: defaults")
+        << int(SettingsFile) << QByteArray("[common]\ntongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0 << QStringList();
+    QTest::newRow("values that are no text: each one told, then defaults")
+        << int(SettingsFile)
+        << QByteArray("[common]\ntongue=@ByteArray(1)\nlevel=@Size(1 2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
+        << 1 << 4 << QStringList{wrongType("tongue"), wrongType("level"), wrongType("save"), wrongType("sound")};
+    QTest::newRow("a file the player may not read") << int(UnreadableFile) << QByteArray("[common]\nlevel=2\n") << 1 << 1
+        << QStringList{cannotGet, QStringLiteral(u"Fehler beim Setzen der Daten für 'sound'")};
+    QTest::newRow("a folder in place of the file") << int(FolderForFile) << QByteArray() << 1 << 1 << QStringList{cannotGet, cannotCreate};
+    QTest::newRow("an unwritable settings folder") << int(LockedFolder) << QByteArray("[common]\nlevel=2\n") << 2 << 0 << QStringList{cannotCreate};
+    QTest::newRow("a plain file where the settings folder belongs") << int(FileForFolder) << QByteArray() << 1 << 0 << QStringList{cannotCreate};
 }
 
-/** A settings file Qt finds malformed is read as far as it goes and takes
- *  all four values at the close; one the player may not read is reported
- *  once at the start (not once per value) and once at the close. */
+/** What the player meets with each kind of settings: the game starts with
+ *  what can be read (defaults for the rest), plays and closes; what cannot
+ *  be read or written is told in a message box, once at the start and once
+ *  at the close, and a file Qt finds malformed takes all four values then. */
 void TestMainWindow::oddSettingsFiles()
 {
+    QFETCH(int, place);
     QFETCH(QByteArray, content);
+    QFETCH(int, level);
     QFETCH(int, boxesAtStart);
-    QFETCH(bool, written);
+    QFETCH(QStringList, told);
     MainFormFixture f;
     std::optional<AsPlayer> player;
-    if (!written) {
+    if (place == UnreadableFile || place == LockedFolder) {
         player.emplace(QStringList{f.folder.path()});
         REQUIRE_PLAYER(*player);
     }
     f.writeLevels(3, Crossing);
-    QVERIFY(QDir().mkpath(QFileInfo(f.iniPath()).absolutePath()));
-    QFile file(f.iniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    if (!written)
-        QVERIFY(QFile::setPermissions(f.iniPath(), QFile::WriteOwner));
+    const QString folder = QFileInfo(f.iniPath()).absolutePath();
+    switch (SettingsPlace(place)) {
+    case SettingsFile:
+    case UnreadableFile:
+    case LockedFolder:
+        QVERIFY(QDir().mkpath(folder));
+        {
+            QFile file(f.iniPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        if (place == UnreadableFile)
+            QVERIFY(QFile::setPermissions(f.iniPath(), QFile::WriteOwner));
+        if (place == LockedFolder)
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    case FolderForFile: QVERIFY(QDir().mkpath(f.iniPath())); break;
+    case FileForFolder:
+        QVERIFY(QDir().mkpath(f.folder.filePath(QStringLiteral("config"))));
+        QVERIFY(QFile(f.folder.filePath(QStringLiteral("config/ZorbixGames"))).open(QIODevice::WriteOnly));
+        break;
+    }
+    QStringList shown;
+    const auto readBox = [&shown](QWidget *w) {
+        shown << qobject_cast<QMessageBox *>(w)->text();
+        DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
+    };
     for (int i = 0; i < boxesAtStart; ++i)
-        f.answers.press(QStringLiteral("OK"));
+        f.answers.then(readBox);
     QVERIFY(f.create());
     if (f.form->Tongue == -1)
         f.answers.press(QStringLiteral("EnglishBtn"));
     f.answers.press(QStringLiteral("OKBtn"));
     f.form->show();
     QTRY_VERIFY(!f.form->FirstPaint && f.answers.done());
-    QCOMPARE(f.answers.seen().filter("QMessageBox").size(), boxesAtStart);
+    QCOMPARE(f.form->CurrentLevel, level);
     f.answers.clear();
-    f.form->Tongue = 1;
-    f.form->GoToLevel(2);
+    f.key(Qt::Key_Right);
+    QCOMPARE(f.form->board.heroColumn, 3);
     f.answerQuitWithoutSaving();
-    if (!written)
-        f.answers.press(QStringLiteral("OK"));
+    for (qsizetype i = boxesAtStart; i < told.size(); ++i)
+        f.answers.then(readBox);
     QVERIFY(f.form->close());
     QTRY_VERIFY(f.answers.done());
-    QCOMPARE(f.answers.seen().filter("QMessageBox").size(), written ? 0 : 1);
-    if (written) {
+    QCOMPARE(shown, told);
+    if (told.size() == boxesAtStart) {
         const QString text = f.settingsText();
-        for (const char *line : {"sound=1", "level=2", "tongue=1", "save="})
-            QVERIFY2(text.contains(QLatin1String(line)), qPrintable(text));
+        for (const QString &line : {QStringLiteral("sound=1"), QStringLiteral("level=%1").arg(level),
+                                    QStringLiteral("tongue=%1").arg(f.form->Tongue), QStringLiteral("save=")})
+            QVERIFY2(text.contains(line), qPrintable(text));
     }
-}
-
-void TestMainWindow::unwritableSettingsStillClose()
-{
-    MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.start();
-    // A plain file stands where the settings folder should be.
-    QFile blocker(f.folder.filePath(QStringLiteral("config/ZorbixGames")));
-    QVERIFY(QDir().mkpath(f.folder.filePath(QStringLiteral("config"))));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QString message;
-    f.answerQuitWithoutSaving();
-    f.answers.then(readBox(&message, "OK"));
-    QVERIFY(f.form->close());
-    QCOMPARE(message, QStringLiteral("Fehler|Erzeugung von Schlüssel common misslungen"));
-    QVERIFY(!f.form->isVisible());
+    if (place == LockedFolder)
+        QCOMPARE(f.settingsText().toUtf8(), content); // kept as it was
 }
 
 void TestMainWindow::stripClickFollowsTheHiddenLink()

@@ -69,6 +69,7 @@ void TestPlacement::textForms_data()
     QTest::newRow("eight numbers: another form") << "200,0,1,10,20,516,413,1" << "";
     QTest::newRow("mark 199: another form") << "199,0,1,10,20,516,413" << "";
     QTest::newRow("nothing stored") << "" << "";
+    QTest::newRow("edges beyond any desktop: another form") << "200,0,1,-2147483648,0,2147483647,99" << "";
     QTest::newRow("a word among seven: not an integer") << "200,0,1,10,top,516,413" << "'top' is not a valid integer value";
     QTest::newRow("an empty piece among seven: not an integer") << "200,0,,10,20,516,413" << "'' is not a valid integer value";
 }

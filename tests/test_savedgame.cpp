@@ -160,9 +160,12 @@ private slots:
         QTest::newRow("empty file") << 0 << 0 << 0;
         QTest::newRow("5 bytes: one flag and a fragment") << 5 << 5 << 4;
         QTest::newRow("3 bytes: only a fragment") << 3 << 3 << 0;
+        QTest::newRow("4 bytes: one flag") << 4 << 4 << 4;
         QTest::newRow("799 bytes") << 799 << 799 << 796;
+        QTest::newRow("800 bytes") << 800 << 800 << 800;
         QTest::newRow("801 bytes: the last byte is ignored") << 801 << 800 << 800;
         QTest::newRow("1000 bytes: the first 800 are read") << 1000 << 800 << 800;
+        QTest::newRow("100,000 bytes: the first 800 are read") << 100000 << 800 << 800;
     }
 
     void readersOnOddSizes()
