@@ -75,14 +75,16 @@ void run(QPoint from, const QRect &frame, Pace pace)
     window.setGeometry(area);
     QBackingStore canvas(&window);
     canvas.resize(area.size());
-    canvas.beginPaint(rest[0]);
+    const QRect all(QPoint(0, 0), area.size());
+    canvas.beginPaint(all);
     {
         // A dotted line, every other pixel black on white, shows on any
-        // background as a focus rectangle does.
+        // background as a focus rectangle does. The whole area is dotted,
+        // since the shape shows only the outlines of it: clipped to them,
+        // the painter would first build a clip of all their scan lines.
         QPainter painter(canvas.paintDevice());
-        painter.setClipRegion(rest[0]);
-        painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
-        painter.fillRect(QRect(QPoint(0, 0), area.size()), QBrush(Qt::black, Qt::Dense4Pattern));
+        painter.fillRect(all, Qt::white);
+        painter.fillRect(all, QBrush(Qt::black, Qt::Dense4Pattern));
     }
     canvas.endPaint();
 
@@ -108,8 +110,9 @@ void run(QPoint from, const QRect &frame, Pace pace)
         QGuiApplication::sync();
         waitUntil(clock, pace.erase, i);
     }
+    // Requests reach the window system in order: the outlines are gone
+    // before the window that follows appears, without waiting here.
     window.hide();
-    QGuiApplication::sync();
 }
 
 } // namespace ExplodeEffect
