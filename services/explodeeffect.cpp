@@ -56,14 +56,10 @@ void run(QPoint from, const QRect &frame, Pace pace)
     if (area.isEmpty())
         return;
 
-    // The outlines in the window's own coordinates, and for each step the
-    // outlines still to be taken away from it on.
+    // The outlines in the window's own coordinates.
     std::vector<QRegion> rings;
     for (const QRect &r : steps)
         rings.push_back(ring(r.translated(-area.topLeft())));
-    std::vector<QRegion> rest(rings.size() + 1);
-    for (size_t i = rings.size(); i-- > 0;)
-        rest[i] = rest[i + 1].united(rings[i]);
 
     // The window covers every outline; its shape shows only those drawn so
     // far. All are painted at once; each is copied to the screen as the
@@ -104,9 +100,21 @@ void run(QPoint from, const QRect &frame, Pace pace)
         QGuiApplication::sync();
         waitUntil(clock, pace.grow, i + 1);
     }
+    // The outlines go in the same order. The shape left after each is
+    // worked out as it goes rather than all beforehand: forty shapes of
+    // thousands of rectangles each would be megabytes. An outline takes
+    // away only what no later one shares.
     clock.restart();
-    for (int i = 1; i < Steps && !rest[size_t(i)].isEmpty(); ++i) {
-        window.setMask(rest[size_t(i)]);
+    QRegion rest = shown;
+    for (int i = 1; i < Steps; ++i) {
+        const QRegion &gone = rings[size_t(i - 1)];
+        QRegion shared;
+        for (size_t j = size_t(i); j < rings.size(); ++j)
+            shared += gone.intersected(rings[j]);
+        rest = rest.subtracted(gone).united(shared);
+        if (rest.isEmpty())
+            break;
+        window.setMask(rest);
         QGuiApplication::sync();
         waitUntil(clock, pace.erase, i);
     }
