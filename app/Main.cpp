@@ -137,12 +137,16 @@ TMainForm::~TMainForm()
 void TMainForm::setDialogs(GameDialogs *dialogs)
 {
     m_dialogs = dialogs;
+    dialogs->whenMade = [this](QDialog *dialog) { watchDialog(dialog); };
+}
+
+void TMainForm::watchDialog(QDialog *dialog)
+{
     // A dialog closing over the board uncovers it, and the uncovered board
     // is painted anew, as the window system of the game's home platform
     // always did: the hero shows again on a solved level, and the progress
     // hint catches up.
-    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
-        dialog->installEventFilter(this);
+    dialog->installEventFilter(this);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -593,8 +597,7 @@ QFileDialog *TMainForm::makeFileDialog(QFileDialog::AcceptMode mode)
     dialog->setOption(QFileDialog::HideNameFilterDetails);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(QFileDialog::AnyFile);
-    // Like the game's own dialogs, it uncovers the board as it closes.
-    dialog->installEventFilter(this);
+    watchDialog(dialog);
     return dialog;
 }
 

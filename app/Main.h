@@ -45,8 +45,8 @@ public:
     /// another is given. False when the game cannot start; the player has
     /// been told why.
     bool FormCreate(const QString &programFolder = QString());
-    /// Hands over the dialogs, created right after the window and before
-    /// it is shown.
+    /// Hands over the dialogs, before the window is shown; each is made
+    /// when the game first asks for it.
     void setDialogs(GameDialogs *dialogs);
 
     // ---- The game's state, for the whole run --------------------------------
@@ -137,6 +137,7 @@ private:
     SettingsStore ini;
     QtOwnTexts qtTexts; ///< the file dialogs' texts, in the game's language
     QFileDialog *makeFileDialog(QFileDialog::AcceptMode mode);
+    void watchDialog(QDialog *dialog);
 
     GameDialogs *m_dialogs = nullptr;
     QFileDialog *m_openDlg = nullptr;
