@@ -113,21 +113,6 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     tools->TongueBtn->setToolTip(Catalogue::TongueHint);
     setTabOrder(DummyMemo, tools->levelscroll);
 
-    for (QFileDialog **dialog : {&OpenDlg, &SaveDlg}) {
-        *dialog = new QFileDialog(this);
-        (*dialog)->setNameFilter(Catalogue::SavedGameFilter);
-        (*dialog)->setOption(QFileDialog::DontUseNativeDialog);
-        // The filter shows as "Zorbix Hoplix-Dateien", without its pattern.
-        (*dialog)->setOption(QFileDialog::HideNameFilterDetails);
-    }
-    OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDlg->setFileMode(QFileDialog::AnyFile);
-    OpenDlg->setDefaultSuffix(QStringLiteral("zhx"));
-    SaveDlg->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDlg->setFileMode(QFileDialog::AnyFile);
-    // The game asks its own overwrite question, in its own words.
-    SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
-
     // The window manager frames the window once it is on screen; the
     // smallest size follows the real frame then.
     new FrameWatch(this, [this] { applyMinimumSize(); });
@@ -152,12 +137,16 @@ TMainForm::~TMainForm()
 void TMainForm::setDialogs(GameDialogs *dialogs)
 {
     m_dialogs = dialogs;
+    dialogs->whenMade = [this](QDialog *dialog) { watchDialog(dialog); };
+}
+
+void TMainForm::watchDialog(QDialog *dialog)
+{
     // A dialog closing over the board uncovers it, and the uncovered board
     // is painted anew, as the window system of the game's home platform
     // always did: the hero shows again on a solved level, and the progress
     // hint catches up.
-    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
-        dialog->installEventFilter(this);
+    dialog->installEventFilter(this);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -173,7 +162,6 @@ bool TMainForm::FormCreate(const QString &programFolder)
 {
     FirstPaint = true;
     ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
-    OpenDlg->setDirectory(ProgramFolder);
     random.seedFromClock();
 
     Tongue = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("tongue"), Undecided); }, Undecided);
@@ -541,14 +529,14 @@ void TMainForm::SaveGame()
     // Only a regular file counts as a saved game being there.
     const QFileInfo current(SavedGamePath);
     if (!SavedGamePath.isEmpty() && current.isFile()) {
-        SaveDlg->setDirectory(current.absolutePath());
-        SaveDlg->selectFile(current.fileName());
+        SaveDlg()->setDirectory(current.absolutePath());
+        SaveDlg()->selectFile(current.fileName());
     }
     QString name;
     for (;;) {
-        if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty())
+        if (SaveDlg()->exec() != QDialog::Accepted || SaveDlg()->selectedFiles().isEmpty())
             return;
-        name = withSavedGameExtension(SaveDlg->selectedFiles().constFirst());
+        name = withSavedGameExtension(SaveDlg()->selectedFiles().constFirst());
         if (!QFileInfo(name).isFile() || askWarning(this, Catalogue::overwriteQuestion(Tongue, QFileInfo(name).fileName())))
             break;
     }
@@ -561,10 +549,10 @@ void TMainForm::SaveGame()
 void TMainForm::LoadGame()
 {
     if (!SavedGamePath.isEmpty())
-        OpenDlg->setDirectory(QFileInfo(SavedGamePath).absolutePath());
-    if (OpenDlg->exec() != QDialog::Accepted || OpenDlg->selectedFiles().isEmpty())
+        OpenDlg()->setDirectory(QFileInfo(SavedGamePath).absolutePath());
+    if (OpenDlg()->exec() != QDialog::Accepted || OpenDlg()->selectedFiles().isEmpty())
         return;
-    const QString name = OpenDlg->selectedFiles().constFirst();
+    const QString name = OpenDlg()->selectedFiles().constFirst();
     if (name.isEmpty())
         return;
     if (QFileInfo(name).isFile()) {
@@ -576,6 +564,41 @@ void TMainForm::LoadGame()
         }
     }
     UpdateStatus();
+}
+
+QFileDialog *TMainForm::OpenDlg()
+{
+    if (!m_openDlg) {
+        m_openDlg = makeFileDialog(QFileDialog::AcceptOpen);
+        m_openDlg->setDefaultSuffix(QStringLiteral("zhx"));
+        // Until a game has been saved or loaded, loading starts in the
+        // program's own folder.
+        m_openDlg->setDirectory(ProgramFolder);
+    }
+    return m_openDlg;
+}
+
+QFileDialog *TMainForm::SaveDlg()
+{
+    if (!m_saveDlg) {
+        m_saveDlg = makeFileDialog(QFileDialog::AcceptSave);
+        // The game asks its own overwrite question, in its own words.
+        m_saveDlg->setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    return m_saveDlg;
+}
+
+QFileDialog *TMainForm::makeFileDialog(QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(this);
+    dialog->setNameFilter(Catalogue::SavedGameFilter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // The filter shows as "Zorbix Hoplix-Dateien", without its pattern.
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    watchDialog(dialog);
+    return dialog;
 }
 
 // ---- Closing ----------------------------------------------------------------------

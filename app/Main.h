@@ -13,6 +13,7 @@
 #include "view/starfield.h"
 #include "view/starrandom.h"
 
+#include <QFileDialog>
 #include <QString>
 #include <QWidget>
 
@@ -25,7 +26,6 @@ class LinkLabel;
 class MarqueeStrip;
 class PlacementKeeper;
 class ProgressGauge;
-class QFileDialog;
 class QTimer;
 class ToolPanel;
 
@@ -45,8 +45,8 @@ public:
     /// another is given. False when the game cannot start; the player has
     /// been told why.
     bool FormCreate(const QString &programFolder = QString());
-    /// Hands over the dialogs, created right after the window and before
-    /// it is shown.
+    /// Hands over the dialogs, before the window is shown; each is made
+    /// when the game first asks for it.
     void setDialogs(GameDialogs *dialogs);
 
     // ---- The game's state, for the whole run --------------------------------
@@ -73,8 +73,6 @@ public:
     LinkLabel *ZXBLabel = nullptr; ///< never shown: it opens the homepage for the strip
     KeyboardSink *DummyMemo = nullptr;
     QTimer *Timer = nullptr; ///< makes the stars twinkle
-    QFileDialog *OpenDlg = nullptr;
-    QFileDialog *SaveDlg = nullptr;
     SoundEffects waves; ///< the five clips and the way to the audio system
     PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
 
@@ -88,6 +86,12 @@ public:
     void SaveGame();
     void LoadGame();
     bool soundOn() const;
+    /// The load and save dialogs. Each is made at its first showing, the way
+    /// it would have been made with the window, and kept for the rest of the
+    /// run: a file dialog reads folders and file types as it is made, which
+    /// would hold up the start.
+    QFileDialog *OpenDlg();
+    QFileDialog *SaveDlg();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -132,7 +136,12 @@ private:
 
     SettingsStore ini;
     QtOwnTexts qtTexts; ///< the file dialogs' texts, in the game's language
+    QFileDialog *makeFileDialog(QFileDialog::AcceptMode mode);
+    void watchDialog(QDialog *dialog);
+
     GameDialogs *m_dialogs = nullptr;
+    QFileDialog *m_openDlg = nullptr;
+    QFileDialog *m_saveDlg = nullptr;
     bool m_closing = false;
     bool m_greeting = false; ///< the first paint's dialogs are open
 };

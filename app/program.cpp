@@ -1,5 +1,6 @@
-// The program entry: the main window, then the nine dialogs, then the event
-// loop until the main window has closed.
+// The program entry: the main window, then its nine dialogs (each made when
+// the game first shows it), then the event loop until the main window has
+// closed.
 
 #include "app/Main.h"
 #include "app/zorbixapplication.h"

@@ -1,5 +1,6 @@
 // The level solver on shipped levels of growing size, with and without the
-// dead-state tests; the ratio counter says how much the tests save.
+// dead-state tests (the ratio counter says how much the tests save), and over
+// all shipped levels at once.
 
 #include "game/solver.h"
 
@@ -66,6 +67,17 @@ void BM_AnalyseLevel(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(analyseLevel(level));
 }
+
+/// The solver over every shipped level, as the shipped-level test runs it:
+/// a way to clear each found and its ways counted exactly.
+void BM_SolveAllShipped(benchmark::State &state)
+{
+    for (auto _ : state)
+        for (const LevelRecord &level : shippedLevels())
+            benchmark::DoNotOptimize(analyseLevel(level, Pruned));
+    state.counters["levels"] = double(shippedLevels().size());
+}
+BENCHMARK(BM_SolveAllShipped)->Unit(benchmark::kMillisecond);
 
 // A lesson, then levels from the early, middle and last chapters.
 #define SHIPPED_LEVELS Arg(8)->Arg(40)->Arg(100)->Arg(160)->Arg(200)

@@ -31,12 +31,13 @@ def poll(get, accept, timeout):
 class Display:
     """An Xvfb server on a display number it picks itself (-displayfd), so
     runs side by side never share one; -noreset keeps it up while no client
-    is connected."""
+    is connected. options are more of the server's own, such as "-wr" for a
+    white root window."""
 
-    def __init__(self, screen="1024x768x24"):
+    def __init__(self, screen="1024x768x24", options=()):
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp", "-noreset", *options],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         # The server writes its number and a newline, maybe in two writes,

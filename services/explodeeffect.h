@@ -30,7 +30,8 @@ struct Pace {
 std::vector<QRect> outlines(QPoint from, const QRect &frame);
 
 /// Shows the outlines one after another, then takes them away in the same
-/// order; returns when they are gone.
+/// order; returns when they are gone. Outlines due within one frame of the
+/// screen show together.
 void run(QPoint from, const QRect &frame, Pace pace = {});
 
 } // namespace ExplodeEffect

@@ -3,7 +3,7 @@
 #include "services/soundthread.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QResource>
 
 namespace {
 
@@ -15,10 +15,16 @@ constexpr std::array<const char *, SoundEffects::EffectCount> ClipFiles = {
 
 SoundEffects::SoundEffects()
 {
+    // The clips are read where the program carries them, not copied: they
+    // take memory only once they are played.
     for (int i = 0; i < EffectCount; ++i) {
-        QFile file(resourcePath(i));
-        if (file.open(QIODevice::ReadOnly))
-            m_waves[size_t(i)] = file.readAll();
+        const QResource resource(resourcePath(i));
+        if (!resource.isValid())
+            continue;
+        m_waves[size_t(i)] = resource.compressionAlgorithm() == QResource::NoCompression
+                                 ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                                           qsizetype(resource.size()))
+                                 : resource.uncompressedData();
     }
 }
 

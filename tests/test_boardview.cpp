@@ -2,6 +2,7 @@
 // design size 494 x 362 and the same drawing at another size.
 #include "boardcanvas.h"
 
+#include <QPainter>
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::optional<Cell>)
@@ -42,6 +43,8 @@ private slots:
     void heroStaysInsideHisRectangle();
     void blackingOutACellRemovesTheHero();
     void otherSizeScalesTogether();
+    void cellsAreTheirPolygonsAtAnySize_data();
+    void cellsAreTheirPolygonsAtAnySize();
 };
 
 void TestBoardView::unitsAtTheDesignSize()
@@ -167,6 +170,52 @@ void TestBoardView::otherSizeScalesTogether()
     QCOMPARE(c.at(hero.center().x(), hero.center().y()), HeroColor);
     QCOMPARE(c.at(hero.right() + 1, hero.center().y()), TopColor);
     QCOMPARE(CellAtPoint(u, hero.center().x(), hero.center().y()), std::optional(Cell{0, 0}));
+}
+
+void TestBoardView::cellsAreTheirPolygonsAtAnySize_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("design size 494 x 362") << QSize(494, 362);
+    QTest::newRow("odd size 517 x 401") << QSize(517, 401);
+    QTest::newRow("full HD 1920 x 1080") << QSize(1920, 1080);
+}
+
+/// A cell is drawn from one picture per kind, moved into place: the canvas
+/// must be pixel for pixel what drawing each cell's two polygons there, one
+/// cell after the other, gives.
+void TestBoardView::cellsAreTheirPolygonsAtAnySize()
+{
+    QFETCH(QSize, client);
+    BoardBox box;
+    box.resize(client.width(), client.height() - 48);
+    QResizeEvent resize(box.size(), QSize());
+    QCoreApplication::sendEvent(&box, &resize);
+    const DrawingUnits u = computeUnits(client.width(), client.height());
+    Board board;
+    for (int col = 0; col < BoardSide; ++col)
+        for (int row = 0; row < BoardSide; ++row)
+            if ((3 * col + row) % 4 != 0)
+                board.cells[size_t(col * BoardSide + row)] = 1;
+
+    QImage expected(box.size(), QImage::Format_RGB32);
+    expected.fill(EmptyColor);
+    QPainter painter(&expected);
+    const auto fill = [&painter](const auto &points, const QColor &color) {
+        painter.setPen(color);
+        painter.setBrush(color);
+        painter.drawPolygon(points.data(), int(points.size()));
+        painter.drawPoints(points.data(), int(points.size()));
+    };
+    for (int col = 0; col < BoardSide; ++col) {
+        for (int row = 0; row < BoardSide; ++row) {
+            const bool platform = board.hasPlatform(col, row);
+            box.DrawCell(u, board, col, row);
+            fill(sidePolygon(u, col, row), platform ? SideColor : EmptyColor);
+            fill(topPolygon(u, col, row), platform ? TopColor : EmptyColor);
+        }
+    }
+    painter.end();
+    QCOMPARE(box.canvas(), expected);
 }
 
 QTEST_MAIN(TestBoardView)

@@ -79,6 +79,7 @@ private slots:
     void toolbarStaysWhenTheWindowGrows();
     void languageSwitchChangesEveryText();
     void fileDialogsSpeakTheGameLanguage();
+    void fileDialogsKeepFolderAndPlace();
     void unknownLanguageCodeStaysAndIsEnglish();
     void soundSwitchIsKept();
     void saveWritesTheTableAndNamesIt();
@@ -129,7 +130,7 @@ void TestMainWindow::toolbarStaysWhenTheWindowGrows()
     QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
     // The selector's frame is black, and the file dialogs show their filter without its pattern.
     QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
-    for (QFileDialog *dialog : {f.form->OpenDlg, f.form->SaveDlg})
+    for (QFileDialog *dialog : {f.form->OpenDlg(), f.form->SaveDlg()})
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
                  QStringLiteral("Zorbix Hoplix-Dateien"));
     // Never smaller than the design allows.
@@ -221,6 +222,40 @@ void TestMainWindow::fileDialogsSpeakTheGameLanguage()
     tools->TongueBtn->click();
     tools->SaveBtn->click();
     QCOMPARE(save, QStringLiteral("Save As|Save|Cancel"));
+}
+
+/// Made at their first showing, the file dialogs are still each one
+/// dialog for the whole run: the folder the player went to and the place
+/// the dialog was moved to are there at the next showing.
+void TestMainWindow::fileDialogsKeepFolderAndPlace()
+{
+    MainFormFixture f;
+    f.start(2, Crossing);
+    const QString folder = f.folder.filePath(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(folder));
+    for (QToolButton *button : {f.form->tools->LoadBtn, f.form->tools->SaveBtn}) {
+        QString seenFolder;
+        QPoint seenPlace;
+        f.answers
+            .then([&](QWidget *w) {
+                auto *dialog = qobject_cast<QFileDialog *>(w);
+                dialog->setDirectory(folder);
+                dialog->move(dialog->pos() + QPoint(37, 21));
+                seenPlace = dialog->pos();
+                dialog->reject();
+            })
+            .then([&](QWidget *w) {
+                auto *dialog = qobject_cast<QFileDialog *>(w);
+                seenFolder = dialog->directory().absolutePath();
+                seenPlace -= dialog->pos();
+                dialog->reject();
+            });
+        button->click();
+        button->click();
+        QTRY_VERIFY(f.answers.done());
+        QCOMPARE(seenFolder, QDir(folder).absolutePath());
+        QCOMPARE(seenPlace, QPoint(0, 0));
+    }
 }
 
 void TestMainWindow::unknownLanguageCodeStaysAndIsEnglish()

@@ -37,11 +37,36 @@ void BoardBox::DrawCell(const DrawingUnits &u, const Board &board, int col, int 
 {
     if (m_canvas.isNull())
         return; // no size yet: the first full repaint draws it
-    const bool platform = board.hasPlatform(col, row);
-    QPainter painter(&m_canvas);
-    fillPolygon(painter, sidePolygon(u, col, row), platform ? SideColor : EmptyColor);
-    fillPolygon(painter, topPolygon(u, col, row), platform ? TopColor : EmptyColor);
-    showChanged(cellBounds(u, col, row));
+    const QRect bounds = cellBounds(u, col, row);
+    QPainter(&m_canvas).drawImage(bounds.topLeft(), cellPicture(u, board.hasPlatform(col, row)));
+    showChanged(bounds);
+}
+
+const QImage &BoardBox::cellPicture(const DrawingUnits &u, bool platform)
+{
+    // Every cell is the same picture moved by whole pixels, and a polygon
+    // with whole-pixel corners covers the same pixels wherever it lies: each
+    // kind of cell is drawn once for the units of the moment, on a clear
+    // ground, and copied into place; its clear pixels leave the canvas as
+    // it was.
+    if (m_cellPictures[0].isNull() || !(u == m_pictureUnits)) {
+        m_pictureUnits = u;
+        const QPoint origin = cellBounds(u, 0, 0).topLeft();
+        const auto moved = [origin](auto points) {
+            for (QPoint &p : points)
+                p -= origin;
+            return points;
+        };
+        for (const bool withPlatform : {false, true}) {
+            QImage &picture = m_cellPictures[withPlatform];
+            picture = QImage(cellBounds(u, 0, 0).size(), QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            fillPolygon(painter, moved(sidePolygon(u, 0, 0)), withPlatform ? SideColor : EmptyColor);
+            fillPolygon(painter, moved(topPolygon(u, 0, 0)), withPlatform ? TopColor : EmptyColor);
+        }
+    }
+    return m_cellPictures[platform];
 }
 
 void BoardBox::DrawHero(const DrawingUnits &u, int col, int row)

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 inline const QColor EmptyColor(0, 0, 0);
@@ -53,9 +54,13 @@ private:
     /// Asks for a changed rectangle to be shown; nothing while the full
     /// repaint runs, which shows the whole area anyway.
     void showChanged(const QRect &rect);
+    /// A cell as DrawCell draws it, on a clear ground of its bounds.
+    const QImage &cellPicture(const DrawingUnits &u, bool platform);
 
     QImage m_canvas;
     bool m_stale = true;
     bool m_repainting = false;
     std::function<void()> m_fullRepaint;
+    DrawingUnits m_pictureUnits;
+    std::array<QImage, 2> m_cellPictures; ///< blacked out, platform
 };
