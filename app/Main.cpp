@@ -529,14 +529,14 @@ void TMainForm::SaveGame()
     // Only a regular file counts as a saved game being there.
     const QFileInfo current(SavedGamePath);
     if (!SavedGamePath.isEmpty() && current.isFile()) {
-        SaveDlg()->setDirectory(current.absolutePath());
-        SaveDlg()->selectFile(current.fileName());
+        SaveDlg->setDirectory(current.absolutePath());
+        SaveDlg->selectFile(current.fileName());
     }
     QString name;
     for (;;) {
-        if (SaveDlg()->exec() != QDialog::Accepted || SaveDlg()->selectedFiles().isEmpty())
+        if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty())
             return;
-        name = withSavedGameExtension(SaveDlg()->selectedFiles().constFirst());
+        name = withSavedGameExtension(SaveDlg->selectedFiles().constFirst());
         if (!QFileInfo(name).isFile() || askWarning(this, Catalogue::overwriteQuestion(Tongue, QFileInfo(name).fileName())))
             break;
     }
@@ -549,10 +549,10 @@ void TMainForm::SaveGame()
 void TMainForm::LoadGame()
 {
     if (!SavedGamePath.isEmpty())
-        OpenDlg()->setDirectory(QFileInfo(SavedGamePath).absolutePath());
-    if (OpenDlg()->exec() != QDialog::Accepted || OpenDlg()->selectedFiles().isEmpty())
+        OpenDlg->setDirectory(QFileInfo(SavedGamePath).absolutePath());
+    if (OpenDlg->exec() != QDialog::Accepted || OpenDlg->selectedFiles().isEmpty())
         return;
-    const QString name = OpenDlg()->selectedFiles().constFirst();
+    const QString name = OpenDlg->selectedFiles().constFirst();
     if (name.isEmpty())
         return;
     if (QFileInfo(name).isFile()) {
@@ -566,26 +566,22 @@ void TMainForm::LoadGame()
     UpdateStatus();
 }
 
-QFileDialog *TMainForm::OpenDlg()
+QFileDialog *TMainForm::makeOpenDlg()
 {
-    if (!m_openDlg) {
-        m_openDlg = makeFileDialog(QFileDialog::AcceptOpen);
-        m_openDlg->setDefaultSuffix(QStringLiteral("zhx"));
-        // Until a game has been saved or loaded, loading starts in the
-        // program's own folder.
-        m_openDlg->setDirectory(ProgramFolder);
-    }
-    return m_openDlg;
+    QFileDialog *dialog = makeFileDialog(QFileDialog::AcceptOpen);
+    dialog->setDefaultSuffix(QStringLiteral("zhx"));
+    // Until a game has been saved or loaded, loading starts in the
+    // program's own folder.
+    dialog->setDirectory(ProgramFolder);
+    return dialog;
 }
 
-QFileDialog *TMainForm::SaveDlg()
+QFileDialog *TMainForm::makeSaveDlg()
 {
-    if (!m_saveDlg) {
-        m_saveDlg = makeFileDialog(QFileDialog::AcceptSave);
-        // The game asks its own overwrite question, in its own words.
-        m_saveDlg->setOption(QFileDialog::DontConfirmOverwrite);
-    }
-    return m_saveDlg;
+    QFileDialog *dialog = makeFileDialog(QFileDialog::AcceptSave);
+    // The game asks its own overwrite question, in its own words.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog;
 }
 
 QFileDialog *TMainForm::makeFileDialog(QFileDialog::AcceptMode mode)

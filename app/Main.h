@@ -4,6 +4,7 @@
 // The rules themselves live in game/; drawing in view/; questions in dialogs/.
 
 #include "app/qtowntexts.h"
+#include "dialogs/lazydialog.h"
 #include "game/board.h"
 #include "game/levelset.h"
 #include "game/progress.h"
@@ -75,6 +76,12 @@ public:
     QTimer *Timer = nullptr; ///< makes the stars twinkle
     SoundEffects waves; ///< the five clips and the way to the audio system
     PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
+    /// The load and save dialogs. Each is made at its first showing, the way
+    /// it would have been made with the window, and kept for the rest of the
+    /// run: a file dialog reads folders and file types as it is made, which
+    /// would hold up the start.
+    LazyDialog<QFileDialog> OpenDlg{[this] { return makeOpenDlg(); }};
+    LazyDialog<QFileDialog> SaveDlg{[this] { return makeSaveDlg(); }};
 
     // ---- What the game does --------------------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
@@ -86,12 +93,6 @@ public:
     void SaveGame();
     void LoadGame();
     bool soundOn() const;
-    /// The load and save dialogs. Each is made at its first showing, the way
-    /// it would have been made with the window, and kept for the rest of the
-    /// run: a file dialog reads folders and file types as it is made, which
-    /// would hold up the start.
-    QFileDialog *OpenDlg();
-    QFileDialog *SaveDlg();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -137,11 +138,11 @@ private:
     SettingsStore ini;
     QtOwnTexts qtTexts; ///< the file dialogs' texts, in the game's language
     QFileDialog *makeFileDialog(QFileDialog::AcceptMode mode);
+    QFileDialog *makeOpenDlg();
+    QFileDialog *makeSaveDlg();
     void watchDialog(QDialog *dialog);
 
     GameDialogs *m_dialogs = nullptr;
-    QFileDialog *m_openDlg = nullptr;
-    QFileDialog *m_saveDlg = nullptr;
     bool m_closing = false;
     bool m_greeting = false; ///< the first paint's dialogs are open
 };

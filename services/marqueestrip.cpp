@@ -77,6 +77,7 @@ void MarqueeStrip::measure()
     const QFontMetrics metrics(font());
     m_textWidth = metrics.horizontalAdvance(m_text);
     m_textHeight = metrics.size(Qt::TextSingleLine, QStringLiteral("W")).height();
+    m_ascent = metrics.ascent();
 }
 
 void MarqueeStrip::drawFrame()
@@ -85,7 +86,9 @@ void MarqueeStrip::drawFrame()
     // the line faster from the next frame on.
     const int w = width(), h = height();
     m_x = marqueeX(w, m_textWidth, m_p, Steps);
-    m_frame = QImage(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
+    // The picture is made again only when the strip changed its size.
+    if (m_frame.size() != QSize(w, h))
+        m_frame = QImage(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
     if (m_frame.isNull())
         return; // no strip to draw on (or no memory for one so wide)
     m_frame.fill(Qt::black);
@@ -95,7 +98,7 @@ void MarqueeStrip::drawFrame()
     QPainter painter(&m_frame);
     painter.setFont(font());
     painter.setPen(TextColour);
-    painter.drawText(QPoint(m_x, y + QFontMetrics(font()).ascent()), m_text);
+    painter.drawText(QPoint(m_x, y + m_ascent), m_text);
 }
 
 void MarqueeStrip::paintEvent(QPaintEvent *)

@@ -84,6 +84,7 @@ private:
     QString m_text;
     int m_textWidth = 0;
     int m_textHeight = 0;
+    int m_ascent = 0; ///< of the font, from the top of the line to its base
     int m_p = 0;
     int m_x = 0;
     bool m_running = false;

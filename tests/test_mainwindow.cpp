@@ -130,7 +130,7 @@ void TestMainWindow::toolbarStaysWhenTheWindowGrows()
     QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
     // The selector's frame is black, and the file dialogs show their filter without its pattern.
     QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
-    for (QFileDialog *dialog : {f.form->OpenDlg(), f.form->SaveDlg()})
+    for (QFileDialog *dialog : {f.form->OpenDlg.get(), f.form->SaveDlg.get()})
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
                  QStringLiteral("Zorbix Hoplix-Dateien"));
     // Never smaller than the design allows.

@@ -84,41 +84,12 @@ void softenEnds(std::vector<double> &wave, int rate)
 
 // ---- The five clips ---------------------------------------------------------
 
-/// A short hop: a quick upward chirp that dies away.
-std::vector<double> hop(int rate, int n)
-{
-    std::vector<double> wave(n);
-    Oscillator osc(rate);
-    for (int i = 0; i < n; ++i) {
-        const double t = double(i) / rate;
-        const double hz = 330 * std::pow(2.0, t / 0.27 * 1.3);
-        const double p = osc.step(hz);
-        wave[i] = attack(t, 0.004) * std::exp(-t / 0.07) * partials(p, hz, rate, {1.0, 0.35, 0.1});
-    }
-    return wave;
-}
+/// The shape of a gliding tone through a clip: its pitch in Hz, or its
+/// loudness, at t seconds, with x the share of the clip gone (0..1).
+using Curve = std::function<double(double t, double x)>;
 
-/// A longer leap: up in an arc and down again, with a little wobble.
-std::vector<double> leap(int rate, int n)
-{
-    std::vector<double> wave(n);
-    Oscillator osc(rate);
-    const double length = double(n) / rate;
-    for (int i = 0; i < n; ++i) {
-        const double t = double(i) / rate;
-        const double x = t / length; // 0..1 through the leap
-        // Pitch rises to its top at 55 % of the clip, then sinks a little.
-        const double arc = x < 0.55 ? x / 0.55 : 1.0 - 0.45 * (x - 0.55) / 0.45;
-        const double hz = 240 * std::pow(2.0, 2.0 * arc) * (1 + 0.015 * std::sin(Tau * 11 * t));
-        const double p = osc.step(hz);
-        const double envelope = attack(t, 0.01) * (x < 0.6 ? 1.0 : std::exp(-(x - 0.6) * 6));
-        wave[i] = envelope * partials(p, hz, rate, {1.0, 0.3, 0.12});
-    }
-    return wave;
-}
-
-/// A lost level: a buzzy tone that slides down and sags, wobbling as it falls.
-std::vector<double> fall(int rate, int n)
+/// One tone gliding through the whole clip, of the given partials.
+std::vector<double> glide(int rate, int n, const Curve &pitch, const Curve &loudness, std::initializer_list<double> weights)
 {
     std::vector<double> wave(n);
     Oscillator osc(rate);
@@ -126,14 +97,43 @@ std::vector<double> fall(int rate, int n)
     for (int i = 0; i < n; ++i) {
         const double t = double(i) / rate;
         const double x = t / length;
-        const double hz = 620 * std::pow(2.0, -2.7 * x) * (1 + 0.03 * std::sin(Tau * 6 * t));
+        const double hz = pitch(t, x);
         const double p = osc.step(hz);
-        // Odd partials give the sad, hollow buzz of a falling trombone.
-        const double tone = partials(p, hz, rate, {1.0, 0.0, 0.33, 0.0, 0.18, 0.0, 0.1});
-        const double envelope = attack(t, 0.02) * (0.75 + 0.25 * std::cos(Tau * 6 * t)) * (1 - x * x);
-        wave[i] = envelope * tone;
+        wave[i] = loudness(t, x) * partials(p, hz, rate, weights);
     }
     return wave;
+}
+
+/// A short hop: a quick upward chirp that dies away.
+std::vector<double> hop(int rate, int n)
+{
+    return glide(
+        rate, n, [](double t, double) { return 330 * std::pow(2.0, t / 0.27 * 1.3); },
+        [](double t, double) { return attack(t, 0.004) * std::exp(-t / 0.07); }, {1.0, 0.35, 0.1});
+}
+
+/// A longer leap: up in an arc and down again, with a little wobble.
+std::vector<double> leap(int rate, int n)
+{
+    return glide(
+        rate, n,
+        [](double t, double x) {
+            // Pitch rises to its top at 55 % of the clip, then sinks a little.
+            const double arc = x < 0.55 ? x / 0.55 : 1.0 - 0.45 * (x - 0.55) / 0.45;
+            return 240 * std::pow(2.0, 2.0 * arc) * (1 + 0.015 * std::sin(Tau * 11 * t));
+        },
+        [](double t, double x) { return attack(t, 0.01) * (x < 0.6 ? 1.0 : std::exp(-(x - 0.6) * 6)); },
+        {1.0, 0.3, 0.12});
+}
+
+/// A lost level: a buzzy tone that slides down and sags, wobbling as it
+/// falls; odd partials give it the sad, hollow buzz of a falling trombone.
+std::vector<double> fall(int rate, int n)
+{
+    return glide(
+        rate, n, [](double t, double x) { return 620 * std::pow(2.0, -2.7 * x) * (1 + 0.03 * std::sin(Tau * 6 * t)); },
+        [](double t, double x) { return attack(t, 0.02) * (0.75 + 0.25 * std::cos(Tau * 6 * t)) * (1 - x * x); },
+        {1.0, 0.0, 0.33, 0.0, 0.18, 0.0, 0.1});
 }
 
 /// A note of the solve tune: bell-like, ringing on after the next begins.
