@@ -1,60 +1,79 @@
 # Two commands do everything on a fresh Debian 12 machine:
-#   make run    installs what is missing, builds and starts the game
+#   make run    installs what is missing, builds the game alone and starts it
 #   make test   installs what is missing, builds and runs every test
-# and one to hand the game to a player:
-#   make package   builds the Debian package ./zorbix-hoplix_VERSION_ARCH.deb
+# The quick loop while working on the game:
+#   make check  the unit and flow tests (CTest labels unit and flow)
 # CI adds make test-sanitized (every test under the sanitizers); make fuzz
-# runs the fuzz targets for minutes.
+# runs the fuzz targets for minutes; make package builds the Debian package.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 SANITIZED ?= build-sanitized
 JOBS  ?= 2
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build game run test test-sanitized fuzz bench levels sounds package screenshot clean
+.PHONY: all deps configure build game run check test test-sanitized fuzz bench levels sounds package screenshot clean
 
 all: build
 
-deps:
+# The install script runs again only when it changed since it last ran for
+# this tree; it says nothing when nothing is missing.
+%/.deps-installed: scripts/install-deps
 	@scripts/install-deps
+	@mkdir -p $* && touch $@
+deps: $(BUILD)/.deps-installed
 
-configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A tree is configured once, with Ninja, whose build with nothing to do is
+# quick and says one line; after that the build itself runs CMake again
+# whenever a CMakeLists.txt changes. A tree made before keeps its generator.
+%/.configured: %/.deps-installed
+	@cmake -S . -B $* $(if $(wildcard $*/CMakeCache.txt),,-G Ninja) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(if $(filter $(SANITIZED),$*),-DZHOP_SANITIZE=ON) >/dev/null
+	@touch $@
+configure: $(BUILD)/.configured
 
+# Everything but the fuzz targets' own tree.
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# The program alone, without tests, tools and benchmarks.
+# The program alone (with its sound plugin and level set), no tests, tools,
+# benchmarks or fuzz tree.
 game: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target zorbix-hoplix
 
-run: build
+run: game
 	@scripts/run-game $(BUILD)/bin/zorbix-hoplix
 
-# CTest shows a skipped test only by name: the reasons follow its summary.
-# The tests include a short run of every fuzz target and the long random
-# session.
-CTEST = ctest --output-on-failure -j$(JOBS); status=$$?; \
-	  grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status
-test: build
-	@cd $(BUILD) && { $(CTEST); }
+# CTest in a tree, with more arguments; no test found is an error. CTest
+# shows a skipped test only by name: the reasons follow its summary.
+CTEST = ctest --output-on-failure --no-tests=error -j$(JOBS)
+ctest = cd $(1) && { $(CTEST) $(2); status=$$?; grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status; }
+
+check: build
+	@$(call ctest,$(BUILD),-L '^(unit|flow)$$')
+
+# Every test: unit, flow, the long random session, a short run of every
+# fuzz target, the end-to-end runs and the package check.
+test: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target all fuzzers
+	@$(call ctest,$(BUILD))
 
 # Every test again, the game built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (tests/sanitizers/).
-test-sanitized: deps
-	@cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZHOP_SANITIZE=ON >/dev/null
+test-sanitized: $(SANITIZED)/.configured
 	@cmake --build $(SANITIZED) -j$(JOBS)
-	@cd $(SANITIZED) && { $(CTEST); }
+	@$(call ctest,$(SANITIZED))
 
 # Each fuzz target for FUZZ_SECONDS seconds (tests/fuzz/).
-fuzz: build
+fuzz: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target fuzzers
 	@tests/fuzz/run-fuzzers $(BUILD) --seconds $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
 
 # Remakes the level set from its fixed seed, and its report.
-levels: build
+levels: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target make-levels solve-levels
 	@$(BUILD)/bin/make-levels --seed 20261207 --out resources/zhop.dat
 	@$(BUILD)/bin/solve-levels resources/zhop.dat --report docs/levels.md
 
