@@ -1,7 +1,6 @@
-"""The game on an X display of its own: a virtual X server (Xvfb) that no
-other run shares, and the game's visible windows on it, found by caption
-through xdotool. Used by the end-to-end run, the package check and the
-screenshot tool."""
+"""The game on an X display of its own: a virtual X server (Xvfb) no other run
+shares, and the game's visible windows on it, found by caption through xdotool;
+for the end-to-end runs, the package check and the screenshot tool."""
 
 import os
 import select
@@ -11,6 +10,7 @@ import time
 
 # The programs these runs need, and the Debian packages that bring them.
 X_TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "import": "imagemagick"}
+PATIENCE = 30  # seconds a step may take at most: the sanitized game on a busy machine is slow
 
 
 def missing_tools(tools=X_TOOLS):
@@ -43,13 +43,10 @@ class Display:
         # The server writes its number and a newline, maybe in two writes,
         # once it takes connections; closing the pipe before the newline
         # has come would end it.
-        answer = b""
-        deadline = time.monotonic() + 10
+        answer, deadline = b"", time.monotonic() + PATIENCE
+        ready = lambda: select.select([read_end], [], [], max(0, deadline - time.monotonic()))[0]
         try:
-            while not answer.endswith(b"\n") and select.select([read_end], [], [], max(0, deadline - time.monotonic()))[0]:
-                piece = os.read(read_end, 16)
-                if not piece:
-                    break
+            while not answer.endswith(b"\n") and ready() and (piece := os.read(read_end, 16)):
                 answer += piece
         finally:
             os.close(read_end)
@@ -62,8 +59,11 @@ class Display:
     def env(self, **extra):
         return dict(os.environ, DISPLAY=self.name, **extra)
 
+    def run(self, *command, text=True):
+        return subprocess.run([*map(str, command)], env=self.env(), capture_output=True, text=text)
+
     def xdotool(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True)
+        return self.run("xdotool", *args)
 
     def windows(self, pid):
         """The visible windows of the process pid: {id: caption}."""
@@ -71,7 +71,7 @@ class Display:
         names = {wid: self.xdotool("getwindowname", wid) for wid in found}
         return {wid: name.stdout.rstrip("\n") for wid, name in names.items() if name.returncode == 0}
 
-    def wait_window(self, process, accept, timeout=8):
+    def wait_window(self, process, accept, timeout=PATIENCE):
         """The first visible window of process whose caption accept() likes,
         or None once the process has ended or timeout has passed."""
         first = lambda: next((wid for wid, name in self.windows(process.pid).items() if accept(name)), None)
