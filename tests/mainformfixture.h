@@ -24,11 +24,9 @@
 #include <vector>
 
 /// Two platforms in a row: Right, then any key solves.
-inline const BoardPicture TwoInARow = {"H#......", "........", "........", "........",
-                                       "........", "........", "........", "........"};
+inline const BoardPicture TwoInARow = {"H#"};
 /// The hero with platforms to his right and below, and empty cells around.
-inline const BoardPicture Crossing = {"........", "........", "..H#....", "..#.....",
-                                      "........", "........", "........", "........"};
+inline const BoardPicture Crossing = {"", "", "..H#", "..#"};
 
 /// Takes the clips the game asks to hear instead of playing them, and may
 /// refuse them as an audio output can.

@@ -9,16 +9,7 @@ Q_DECLARE_METATYPE(std::optional<Cell>)
 
 namespace {
 
-const BoardPicture Corner = {
-    "H#......",
-    "........",
-    "........",
-    "........",
-    "........",
-    "........",
-    "........",
-    "#.......",
-};
+const BoardPicture Corner = {"H#", "", "", "", "", "", "", "#"};
 
 int count(const QImage &image, const QColor &color)
 {

@@ -21,8 +21,7 @@
 namespace {
 
 /// Two platforms to the right of the hero, one cell apart.
-const BoardPicture LongJumpLine = {"H.#.#...", "........", "........", "........",
-                                   "........", "........", "........", "........"};
+const BoardPicture LongJumpLine = {"H.#.#"};
 
 /// What the levels other than the one in play hold when a row starts.
 enum class SetBefore { Unsolved, OthersSolved, Complete };
@@ -124,7 +123,7 @@ void TestMainForm::arrowMovesAndThePlatformVanishes()
 void TestMainForm::shiftDoublesTheJump()
 {
     MainFormFixture f;
-    f.start(2, {"H.#.#...", "........", "........", "........", "........", "........", "........", "........"});
+    f.start(2, LongJumpLine);
     f.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(f.form->board.heroColumn, 2);
     QCOMPARE(f.effectList(), QList<int>{2});
@@ -262,7 +261,7 @@ void TestMainForm::loseThenNoIgnoresInputUntilRestart()
 void TestMainForm::clicksMoveLoseOrDoNothing()
 {
     MainFormFixture f;
-    f.start(2, {"........", "........", "..H#.#..", "..#.....", "..#.....", "........", "........", "........"});
+    f.start(2, {"", "", "..H#.#", "..#", "..#"});
     f.click(5, 2); // three away: nothing
     f.click(3, 3); // diagonal platform? empty: loses below
     QCOMPARE(f.form->State, GameState::Lost);
@@ -537,8 +536,7 @@ void TestMainForm::levelFiles_data()
     QTest::newRow("start row 8") << startingAt(65, 8) << 0 << QStringLiteral("level 1 starts outside the board") << 0;
     QTest::newRow("start column 255") << startingAt(64, char(255)) << 0 << QStringLiteral("level 1 starts outside the board") << 0;
     // The hero floats where no platform stands, and plays from there.
-    QByteArray floating = serializeLevelSet({levelFromPicture({"H##.....", "........", "........", "........",
-                                                               "........", "........", "........", "........"})});
+    QByteArray floating = serializeLevelSet({levelFromPicture({"H##"})});
     floating[0] = 0;
     QTest::newRow("the hero on an empty cell") << floating << 0 << QString() << 1;
 }

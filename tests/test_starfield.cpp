@@ -9,8 +9,7 @@
 
 namespace {
 
-const BoardPicture TwoPlatforms = {"H#......", "........", "........", "........",
-                                   "........", "........", "........", "........"};
+const BoardPicture TwoPlatforms = {"H#"};
 const QList<QPoint> Arms{{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 QColor grey(int v)
