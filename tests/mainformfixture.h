@@ -7,6 +7,7 @@
 #include "app/keyboardsink.h"
 #include "app/levelselector.h"
 #include "app/toolpanel.h"
+#include "asplayer.h"
 #include "boardpicture.h"
 #include "dialoganswerer.h"
 #include "dialogs/gamedialogs.h"
@@ -15,7 +16,6 @@
 #include "services/marqueestrip.h"
 #include "view/boardbox.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,31 +54,20 @@ struct MainFormFixture {
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
     QString iniPath() const { return folder.filePath(QStringLiteral("config/ZorbixGames/ZorbixHoplix/V1.ini")); }
 
-    void writeLevels(const std::vector<LevelRecord> &levels) const { writeLevelBytes(serializeLevelSet(levels)); }
+    void writeLevels(const std::vector<LevelRecord> &levels) const
+    {
+        QVERIFY(put(programFolder() + "/zhop.dat", Put::File, serializeLevelSet(levels)));
+    }
     void writeLevels(int count, const BoardPicture &picture) const
     {
         writeLevels(std::vector<LevelRecord>(count, levelFromPicture(picture)));
     }
-    void writeLevelBytes(const QByteArray &bytes) const
-    {
-        QDir().mkpath(programFolder());
-        QFile file(programFolder() + QStringLiteral("/zhop.dat"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     /// Settings as the player left them, in the INI file's own words.
     void writeSettings(const QString &commonLines) const
     {
-        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[common]\n" + commonLines.toUtf8());
+        QVERIFY(put(iniPath(), Put::File, "[common]\n" + commonLines.toUtf8()));
     }
-    QString settingsText() const
-    {
-        QFile file(iniPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString settingsText() const { return QString::fromUtf8(fileBytes(iniPath())); }
 
     /// Runs the start-up, after prepare has had the new window; false when
     /// the game would not start.

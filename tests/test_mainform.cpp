@@ -14,10 +14,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include <optional>
-
-#include <sys/stat.h>
-
 namespace {
 
 /// Two platforms to the right of the hero, one cell apart.
@@ -33,25 +29,6 @@ Q_DECLARE_METATYPE(SetBefore)
 
 class TestMainForm : public QObject {
     Q_OBJECT
-
-    enum Instead { Missing = 1, Pipe, Folder, Locked };
-
-    /// Puts at path what a row asks for: the bytes (unreadable with Locked),
-    /// a folder or a named pipe; nothing with Missing.
-    static void putAt(const QString &path, const QByteArray &bytes, int instead)
-    {
-        if (instead == 0 || instead == Locked) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(bytes), bytes.size());
-        }
-        if (instead == Locked)
-            QVERIFY(QFile::setPermissions(path, {}));
-        if (instead == Folder)
-            QVERIFY(QDir().mkpath(path));
-        if (instead == Pipe)
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    }
 
     /// A started game takes a key and closes through the real close flow.
     static void playsAndCloses(MainFormFixture &f)
@@ -512,7 +489,7 @@ void TestMainForm::firstStartAsksTheLanguage()
 void TestMainForm::levelFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("instead"); // 0: the bytes are the file; else what stands there instead
+    QTest::addColumn<Put>("what");
     QTest::addColumn<QString>("message"); // what the player is told; empty: the game starts
     QTest::addColumn<int>("levels");
     const QString cannotFind = QStringLiteral("Can't find file ZHOP.DAT. Program aborted.");
@@ -523,22 +500,23 @@ void TestMainForm::levelFiles_data()
         bytes[offset] = value;
         return bytes;
     };
-    QTest::newRow("missing") << QByteArray() << int(Missing) << cannotFind << 0;
-    QTest::newRow("a folder of that name") << QByteArray() << int(Folder) << cannotFind << 0;
-    QTest::newRow("a named pipe, never opened") << QByteArray() << int(Pipe) << cannotFind << 0;
-    QTest::newRow("a file the player may not read") << one << int(Locked) << cannotFind << 0;
-    QTest::newRow("empty") << QByteArray() << 0 << noLevel << 0;
-    QTest::newRow("65 bytes") << one.first(65) << 0 << noLevel << 0;
-    QTest::newRow("66 bytes: one level") << one << 0 << QString() << 1;
-    QTest::newRow("a trailing fragment is never read") << one + one.first(30) << 0 << QString() << 1;
-    QTest::newRow("201 records: 200 levels") << one.repeated(201) << 0 << QString() << 200;
-    QTest::newRow("start column 8 in level 2") << one + startingAt(64, 8) << 0 << QStringLiteral("level 2 starts outside the board") << 0;
-    QTest::newRow("start row 8") << startingAt(65, 8) << 0 << QStringLiteral("level 1 starts outside the board") << 0;
-    QTest::newRow("start column 255") << startingAt(64, char(255)) << 0 << QStringLiteral("level 1 starts outside the board") << 0;
+    QTest::newRow("missing") << QByteArray() << Put::Nothing << cannotFind << 0;
+    QTest::newRow("a folder of that name") << QByteArray() << Put::Folder << cannotFind << 0;
+    QTest::newRow("a named pipe, never opened") << QByteArray() << Put::Pipe << cannotFind << 0;
+    QTest::newRow("a file the player may not read") << one << Put::UnreadableFile << cannotFind << 0;
+    QTest::newRow("empty") << QByteArray() << Put::File << noLevel << 0;
+    QTest::newRow("65 bytes") << one.first(65) << Put::File << noLevel << 0;
+    QTest::newRow("66 bytes: one level") << one << Put::File << QString() << 1;
+    QTest::newRow("a trailing fragment is never read") << one + one.first(30) << Put::File << QString() << 1;
+    QTest::newRow("201 records: 200 levels") << one.repeated(201) << Put::File << QString() << 200;
+    const QString outside = QStringLiteral("level %1 starts outside the board");
+    QTest::newRow("start column 8 in level 2") << one + startingAt(64, 8) << Put::File << outside.arg(2) << 0;
+    QTest::newRow("start row 8") << startingAt(65, 8) << Put::File << outside.arg(1) << 0;
+    QTest::newRow("start column 255") << startingAt(64, char(255)) << Put::File << outside.arg(1) << 0;
     // The hero floats where no platform stands, and plays from there.
     QByteArray floating = serializeLevelSet({levelFromPicture({"H##"})});
     floating[0] = 0;
-    QTest::newRow("the hero on an empty cell") << floating << 0 << QString() << 1;
+    QTest::newRow("the hero on an empty cell") << floating << Put::File << QString() << 1;
 }
 
 /** What the player meets with each kind of level set: a message box, after
@@ -546,17 +524,13 @@ void TestMainForm::levelFiles_data()
 void TestMainForm::levelFiles()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, instead);
+    QFETCH(Put, what);
     QFETCH(QString, message);
     QFETCH(int, levels);
     MainFormFixture f;
-    std::optional<AsPlayer> player;
-    if (instead == Locked) {
-        player.emplace(QStringList{f.folder.path()});
-        REQUIRE_PLAYER(*player);
-    }
-    QDir().mkpath(f.programFolder());
-    putAt(f.programFolder() + "/zhop.dat", bytes, instead);
+    AsPlayer player({f.folder.path()}, what == Put::UnreadableFile);
+    REQUIRE_PLAYER(player);
+    QVERIFY(put(f.programFolder() + "/zhop.dat", what, bytes));
     f.writeSettings("tongue=0\n");
     if (message.isEmpty()) {
         f.start();
@@ -573,7 +547,7 @@ void TestMainForm::levelFiles()
     QVERIFY(!f.create());
     QVERIFY2(shown.startsWith(QStringLiteral("Fehler|")), qPrintable(shown));
     QVERIFY2(shown.contains(message), qPrintable(shown));
-    if (instead == 0)
+    if (what == Put::File)
         QVERIFY2(shown.contains(f.programFolder()), qPrintable(shown));
     QCOMPARE(f.settingsText(), QStringLiteral("[common]\ntongue=0\n")); // nothing written
 }
@@ -581,25 +555,25 @@ void TestMainForm::levelFiles()
 void TestMainForm::savedGameAtStart_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("instead"); // 0: the bytes are the file; else what stands there instead
-    QTest::addColumn<int>("solved");  // of 3 levels; -1: the start ends with a message
+    QTest::addColumn<Put>("what");
+    QTest::addColumn<int>("solved"); // of 3 levels; -1: the start ends with a message
     QTest::addColumn<bool>("allFlagged");
     const QByteArray ones(100000, '\1'); // every whole flag 0x01010101, solved
-    QTest::newRow("0 bytes") << QByteArray() << 0 << 0 << false;
-    QTest::newRow("3 bytes: a fragment, never read") << ones.first(3) << 0 << 0 << false;
-    QTest::newRow("4 bytes: level 1") << ones.first(4) << 0 << 1 << false;
-    QTest::newRow("799 bytes") << ones.first(799) << 0 << 3 << true;
-    QTest::newRow("800 bytes") << ones.first(800) << 0 << 3 << true;
-    QTest::newRow("801 bytes") << ones.first(801) << 0 << 3 << true;
-    QTest::newRow("100,000 bytes") << ones << 0 << 3 << true;
-    QTest::newRow("negative flags: flagged, not counted") << QByteArray(800, '\xff') << 0 << 0 << true;
-    QTest::newRow("huge flags") << QByteArray::fromHex("ffffff7f").repeated(200) << 0 << 3 << true;
+    QTest::newRow("0 bytes") << QByteArray() << Put::File << 0 << false;
+    QTest::newRow("3 bytes: a fragment, never read") << ones.first(3) << Put::File << 0 << false;
+    QTest::newRow("4 bytes: level 1") << ones.first(4) << Put::File << 1 << false;
+    QTest::newRow("799 bytes") << ones.first(799) << Put::File << 3 << true;
+    QTest::newRow("800 bytes") << ones.first(800) << Put::File << 3 << true;
+    QTest::newRow("801 bytes") << ones.first(801) << Put::File << 3 << true;
+    QTest::newRow("100,000 bytes") << ones << Put::File << 3 << true;
+    QTest::newRow("negative flags: flagged, not counted") << QByteArray(800, '\xff') << Put::File << 0 << true;
+    QTest::newRow("huge flags") << QByteArray::fromHex("ffffff7f").repeated(200) << Put::File << 3 << true;
     // Anything but a regular file is skipped in silence; its name still counts.
-    QTest::newRow("nothing there") << QByteArray() << int(Missing) << 0 << false;
-    QTest::newRow("a folder of that name") << QByteArray() << int(Folder) << 0 << false;
-    QTest::newRow("a named pipe of that name") << QByteArray() << int(Pipe) << 0 << false;
+    QTest::newRow("nothing there") << QByteArray() << Put::Nothing << 0 << false;
+    QTest::newRow("a folder of that name") << QByteArray() << Put::Folder << 0 << false;
+    QTest::newRow("a named pipe of that name") << QByteArray() << Put::Pipe << 0 << false;
     // A regular file that is there but cannot be read ends the start.
-    QTest::newRow("a file the player may not read") << ones.first(800) << int(Locked) << -1 << false;
+    QTest::newRow("a file the player may not read") << ones.first(800) << Put::UnreadableFile << -1 << false;
 }
 
 /** The saved game named by the settings, read at the start: what the game
@@ -607,18 +581,15 @@ void TestMainForm::savedGameAtStart_data()
 void TestMainForm::savedGameAtStart()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, instead);
+    QFETCH(Put, what);
     QFETCH(int, solved);
     QFETCH(bool, allFlagged);
     MainFormFixture f;
-    std::optional<AsPlayer> player;
-    if (instead == Locked) {
-        player.emplace(QStringList{f.folder.path()});
-        REQUIRE_PLAYER(*player);
-    }
+    AsPlayer player({f.folder.path()}, what == Put::UnreadableFile);
+    REQUIRE_PLAYER(player);
     f.writeLevels(3, TwoInARow);
     const QString path = f.folder.filePath("week1.zhx");
-    putAt(path, bytes, instead);
+    QVERIFY(put(path, what, bytes));
     f.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(path));
     if (solved < 0) {
         QString shown;

@@ -18,13 +18,6 @@
 #include <QMessageBox>
 #include <QToolButton>
 
-#include <optional>
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 namespace {
 
 /// Answers a file dialog with this path, as if typed and accepted.
@@ -63,12 +56,6 @@ DialogAnswerer::Answer readBox(QString *text, const QString &button)
         *text = box->windowTitle() + QLatin1Char('|') + box->text();
         DialogAnswerer::findButton(box, button)->click();
     };
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -206,7 +193,7 @@ void TestMainWindow::languageSwitchChangesEveryText()
 void TestMainWindow::fileDialogsSpeakTheGameLanguage()
 {
     if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
-        QSKIP("Qt's German texts are not installed here (Debian package qt6-translations-l10n)");
+        CANNOT_RUN("Qt's German texts are not installed here (Debian package qt6-translations-l10n)");
     MainFormFixture f;
     f.start(2, Crossing, "tongue=1\n");
     ToolPanel *tools = f.form->tools;
@@ -343,10 +330,7 @@ void TestMainWindow::failedSaveIsReported()
     MainFormFixture f;
     f.start(3, Crossing, "tongue=1\n");
     const QString blockerPath = f.folder.filePath(blocker.section(u':', 1));
-    if (blocker.startsWith(u"folder"))
-        QVERIFY(QDir().mkpath(blockerPath));
-    else
-        QVERIFY(QFile(blockerPath).open(QIODevice::WriteOnly));
+    QVERIFY(put(blockerPath, blocker.startsWith(u"folder") ? Put::Folder : Put::File));
     QString message;
     f.answers.then(choose(f.folder.filePath(chosen))).then(readBox(&message, "OK"));
     f.form->tools->SaveBtn->click();
@@ -380,10 +364,7 @@ void TestMainWindow::loadReplacesTheProgress()
     for (int i = 0; i < bytes; ++i)
         content[i] = char(i < 796 ? (i % 4) + 1 + 4 * ((i / 4) % 2) : 0x1f + (i - 796) / 2);
     const QString path = f.folder.filePath("odd.zhx");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    QVERIFY(put(path, Put::File, content));
     f.answers.then(choose(path));
     f.form->tools->LoadBtn->click();
     QCOMPARE(f.form->SolvedFlags[1], flag1);
@@ -396,47 +377,30 @@ void TestMainWindow::loadReplacesTheProgress()
 
 void TestMainWindow::failedLoadKeepsTheProgress_data()
 {
-    QTest::addColumn<QString>("what");
+    QTest::addColumn<Put>("what");
     QTest::addColumn<bool>("told");
-    QTest::newRow("a file the player may not read") << "locked" << true;
-    QTest::newRow("a socket: no file, nothing read") << "socket" << false;
-    QTest::newRow("a named pipe: never opened") << "pipe" << false;
-    QTest::newRow("nothing there") << "nothing" << false;
+    QTest::newRow("a file the player may not read") << Put::UnreadableFile << true;
+    QTest::newRow("a socket: no file, nothing read") << Put::Socket << false;
+    QTest::newRow("a named pipe: never opened") << Put::Pipe << false;
+    QTest::newRow("nothing there") << Put::Nothing << false;
 }
 
 void TestMainWindow::failedLoadKeepsTheProgress()
 {
-    QFETCH(QString, what);
+    QFETCH(Put, what);
     QFETCH(bool, told);
     MainFormFixture f;
-    std::optional<AsPlayer> player;
-    if (what == "locked") {
-        player.emplace(QStringList{f.folder.path()});
-        REQUIRE_PLAYER(*player);
-    }
+    AsPlayer player({f.folder.path()}, what == Put::UnreadableFile);
+    REQUIRE_PLAYER(player);
     f.start(3, Crossing);
     f.form->SolvedFlags[2] = 1;
-    const QString path = f.folder.filePath(what + ".zhx");
-    int socket = -1;
-    if (what == "locked") {
-        QVERIFY(writeSavedGame(path, SolvedTable{}));
-        QVERIFY(QFile::setPermissions(path, {}));
-    } else if (what == "pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (what == "socket") {
-        socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
-        QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-    }
+    const QString path = f.folder.filePath("game.zhx");
+    QVERIFY(put(path, what, QByteArray(SavedGameSize, '\0')));
     QString message;
     f.answers.then(choose(path));
     if (told)
         f.answers.then(readBox(&message, "OK"));
     f.form->tools->LoadBtn->click();
-    if (socket >= 0)
-        ::close(socket);
     QTRY_VERIFY(f.answers.done());
     QCOMPARE(f.answers.seen().size(), told ? 2 : 1);
     if (told)
@@ -483,33 +447,17 @@ void TestMainWindow::oddSettingsFiles()
     QFETCH(int, boxesAtStart);
     QFETCH(QStringList, told);
     MainFormFixture f;
-    std::optional<AsPlayer> player;
-    if (place == UnreadableFile || place == LockedFolder) {
-        player.emplace(QStringList{f.folder.path()});
-        REQUIRE_PLAYER(*player);
-    }
+    AsPlayer player({f.folder.path()}, place == UnreadableFile || place == LockedFolder);
+    REQUIRE_PLAYER(player);
     f.writeLevels(3, Crossing);
     const QString folder = QFileInfo(f.iniPath()).absolutePath();
     switch (SettingsPlace(place)) {
-    case SettingsFile:
-    case UnreadableFile:
-    case LockedFolder:
-        QVERIFY(QDir().mkpath(folder));
-        {
-            QFile file(f.iniPath());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        if (place == UnreadableFile)
-            QVERIFY(QFile::setPermissions(f.iniPath(), QFile::WriteOwner));
+    case FolderForFile: QVERIFY(put(f.iniPath(), Put::Folder)); break;
+    case FileForFolder: QVERIFY(put(QFileInfo(folder).absolutePath(), Put::File)); break;
+    default:
+        QVERIFY(put(f.iniPath(), place == UnreadableFile ? Put::UnreadableFile : Put::File, content));
         if (place == LockedFolder)
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        break;
-    case FolderForFile: QVERIFY(QDir().mkpath(f.iniPath())); break;
-    case FileForFolder:
-        QVERIFY(QDir().mkpath(f.folder.filePath(QStringLiteral("config"))));
-        QVERIFY(QFile(f.folder.filePath(QStringLiteral("config/ZorbixGames"))).open(QIODevice::WriteOnly));
-        break;
     }
     QStringList shown;
     const auto readBox = [&shown](QWidget *w) {
