@@ -50,6 +50,17 @@ struct MainFormFixture {
     bool refuseClips = false;
 
     MainFormFixture() { qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit()); }
+    ~MainFormFixture()
+    {
+        if (QTest::currentTestFunction()) // not when a test object outlives its run
+            expectNoStrays();
+    }
+    /// A dialog that came with no answer waiting for it fails the test.
+    void expectNoStrays()
+    {
+        const QStringList strays = answers.takeStrays();
+        QVERIFY2(strays.isEmpty(), qPrintable(QStringLiteral("unexpected dialog: ") + strays.join(QStringLiteral(", "))));
+    }
 
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
     QString iniPath() const { return folder.filePath(QStringLiteral("config/ZorbixGames/ZorbixHoplix/V1.ini")); }
@@ -109,6 +120,7 @@ struct MainFormFixture {
         QTRY_VERIFY(!form->FirstPaint && answers.done());
         activate();
         QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
+        expectNoStrays();
         answers.clear();
         clipsPlayed.clear();
     }

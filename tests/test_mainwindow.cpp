@@ -48,16 +48,6 @@ DialogAnswerer::Answer readFileDialog(QString *texts)
     };
 }
 
-/// Reads a message box's text and presses the button with this caption.
-DialogAnswerer::Answer readBox(QString *text, const QString &button)
-{
-    return [text, button](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        *text = box->windowTitle() + QLatin1Char('|') + box->text();
-        DialogAnswerer::findButton(box, button)->click();
-    };
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -300,7 +290,7 @@ void TestMainWindow::overwriteQuestionLoopsBack()
     QVERIFY(writeSavedGame(old, SolvedTable{}));
     f.form->SolvedFlags[2] = 1;
     QString question;
-    f.answers.then(choose(old)).then(readBox(&question, "&Nein")).then(choose(f.folder.filePath("new")));
+    f.answers.then(choose(old)).readBox(&question, "&Nein").then(choose(f.folder.filePath("new")));
     f.form->tools->SaveBtn->click();
     QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox", "QFileDialog"}));
     QCOMPARE(question, QStringLiteral("Warnung|Game old.zhx already existing. Overwrite?"));
@@ -310,7 +300,7 @@ void TestMainWindow::overwriteQuestionLoopsBack()
 
     // Yes overwrites.
     f.answers.clear();
-    f.answers.then(choose(old)).then(readBox(&question, "&Ja"));
+    f.answers.then(choose(old)).readBox(&question, "&Ja");
     f.form->tools->SaveBtn->click();
     QCOMPARE(fileBytes(old).at(4), '\1');
 }
@@ -332,7 +322,7 @@ void TestMainWindow::failedSaveIsReported()
     const QString blockerPath = f.folder.filePath(blocker.section(u':', 1));
     QVERIFY(put(blockerPath, blocker.startsWith(u"folder") ? Put::Folder : Put::File));
     QString message;
-    f.answers.then(choose(f.folder.filePath(chosen))).then(readBox(&message, "OK"));
+    f.answers.then(choose(f.folder.filePath(chosen))).readBox(&message);
     f.form->tools->SaveBtn->click();
     QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox"}));
     QCOMPARE(message, QStringLiteral("Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
@@ -399,7 +389,7 @@ void TestMainWindow::failedLoadKeepsTheProgress()
     QString message;
     f.answers.then(choose(path));
     if (told)
-        f.answers.then(readBox(&message, "OK"));
+        f.answers.readBox(&message);
     f.form->tools->LoadBtn->click();
     QTRY_VERIFY(f.answers.done());
     QCOMPARE(f.answers.seen().size(), told ? 2 : 1);
@@ -515,7 +505,7 @@ void TestMainWindow::noTimerForTheStrip()
     f.writeLevels(2, Crossing);
     f.writeSettings(QStringLiteral("tongue=0\n"));
     QString shown;
-    f.answers.then(readBox(&shown, QStringLiteral("OK")));
+    f.answers.readBox(&shown);
     QVERIFY(f.create([](TMainForm &form) { form.zxbScroll->setTimerStarter([](int) { return 0; }); }));
     QTRY_VERIFY(f.answers.done());
     QCOMPARE(shown, QStringLiteral(u"Fehler|Nicht genügend Timer verfügbar"));

@@ -9,7 +9,6 @@
 #include "services/windowplacement.h"
 #include "settings/settingserror.h"
 
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 
@@ -189,15 +188,7 @@ void TestPlacement::notAnIntegerIsReportedAndTheWindowCentred()
     f.writeSettings(QStringLiteral("tongue=0\nMainForm=\"200,0,3,40,3O,640,480\"\n"));
     QVERIFY(f.create());
     QString shown;
-    f.answers
-        .then([&shown](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box)
-                return void(w->close()); // not the message: shown stays empty and says so
-            shown = box->windowTitle() + QLatin1Char('|') + box->text();
-            DialogAnswerer::findButton(box, QStringLiteral("OK"))->click();
-        })
-        .press(QStringLiteral("OKBtn")); // then the info dialog of every start
+    f.answers.readBox(&shown).press(QStringLiteral("OKBtn")); // then the info dialog of every start
     f.form->show();
     QTRY_VERIFY(!f.form->FirstPaint && f.answers.done());
     QCOMPARE(shown, QStringLiteral("Fehler|'3O' is not a valid integer value"));
