@@ -95,11 +95,15 @@ struct MainFormFixture {
         return true;
     }
     /// The same, with these levels and these settings.
-    void start(int count, const BoardPicture &picture, const QString &settings = QStringLiteral("tongue=0\n"))
+    void start(const std::vector<LevelRecord> &levels, const QString &settings = QStringLiteral("tongue=0\n"))
     {
-        writeLevels(count, picture);
+        writeLevels(levels);
         writeSettings(settings);
         start();
+    }
+    void start(int count, const BoardPicture &picture, const QString &settings = QStringLiteral("tongue=0\n"))
+    {
+        start(std::vector<LevelRecord>(count, levelFromPicture(picture)), settings);
     }
     /// Answers the quit question Yes, cancels the save dialog, closes the info dialog.
     void answerQuitWithoutSaving()
@@ -112,17 +116,25 @@ struct MainFormFixture {
     void start()
     {
         QVERIFY(create());
+        greet();
+        activate();
+        QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
+        expectNoStrays();
+        answers.clear();
+        clipsPlayed.clear();
+    }
+
+    /// Shows the created window and answers what its first paint brings
+    /// after whatever the test has asked for: the language question when
+    /// none was chosen, then the info dialog.
+    void greet()
+    {
         if (form->Tongue == -1)
             answers.press(QStringLiteral("EnglishBtn"));
         answers.press(QStringLiteral("OKBtn"));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QTRY_VERIFY(!form->FirstPaint && answers.done());
-        activate();
-        QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
-        expectNoStrays();
-        answers.clear();
-        clipsPlayed.clear();
     }
 
     /// Without a window manager nothing gives the activation back to the

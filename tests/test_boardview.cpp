@@ -164,11 +164,9 @@ private slots:
     void cellsAreTheirPolygonsAtAnySize()
     {
         QFETCH(QSize, client);
-        BoardBox box;
-        box.resize(client.width(), client.height() - 48);
-        QResizeEvent resize(box.size(), QSize());
-        QCoreApplication::sendEvent(&box, &resize);
-        const DrawingUnits u = computeUnits(client.width(), client.height());
+        Canvas c(client.width(), client.height(), {}); // every cell drawn anew below
+        BoardBox &box = c.box;
+        const DrawingUnits u = c.units;
         Board board;
         for (int col = 0; col < BoardSide; ++col)
             for (int row = 0; row < BoardSide; ++row)

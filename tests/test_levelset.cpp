@@ -1,5 +1,6 @@
 // Reading the level set file: whole records only, at most 200, and files
 // that hold no usable level.
+#include "asplayer.h"
 #include "boardpicture.h"
 
 #include <QTemporaryDir>
@@ -70,17 +71,11 @@ private slots:
 
     void roundTrip()
     {
-        const std::vector<LevelRecord> levels = {
-            levelFromPicture({"H#"}),
-            levelFromPicture({"", "..#", "", "##H.#", "..#", "..#"}),
-        };
+        const std::vector<LevelRecord> levels{levelFromPicture({"H#"}), levelFromPicture({"", "..#", "", "##H.#", "..#", "..#"})};
         QTemporaryDir dir;
-        QFile file(dir.filePath("zhop.dat"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(serializeLevelSet(levels));
-        file.write("tail"); // a fragment after the last record is ignored
-        file.close();
-        const LevelSetReadResult result = readLevelSet(file.fileName());
+        // A fragment after the last record is ignored.
+        QVERIFY(put(dir.filePath("zhop.dat"), Put::File, serializeLevelSet(levels) + "tail"));
+        const LevelSetReadResult result = readLevelSet(dir.filePath("zhop.dat"));
         QCOMPARE(result.error, LevelSetError::None);
         QVERIFY(result.levels == levels);
     }

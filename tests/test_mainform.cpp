@@ -239,9 +239,7 @@ private slots:
     void solveThenNextLevel()
     {
         MainFormFixture f;
-        f.writeLevels({levelFromPicture(TwoInARow), levelFromPicture(Crossing)});
-        f.writeSettings("tongue=0\n");
-        f.start();
+        f.start({levelFromPicture(TwoInARow), levelFromPicture(Crossing)});
         QCOMPARE(f.form->tools->levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
         f.key(Qt::Key_Right);
         f.answers.press(QStringLiteral("YesBtn"));
@@ -361,9 +359,7 @@ private slots:
         // Level 1 down to one platform, where any key reaching the board would
         // solve it; level 2 a crossing.
         MainFormFixture f;
-        f.writeLevels({levelFromPicture(TwoInARow), levelFromPicture(Crossing), levelFromPicture(Crossing)});
-        f.writeSettings(QStringLiteral("tongue=0\n"));
-        f.start();
+        f.start({levelFromPicture(TwoInARow), levelFromPicture(Crossing), levelFromPicture(Crossing)});
         f.key(Qt::Key_Right);
         f.key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), f.form->tools->levelscroll);
@@ -397,9 +393,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, level);
         MainFormFixture f;
-        f.writeLevels(120, Crossing);
-        f.writeSettings("tongue=0\nlevel=" + stored + "\n");
-        f.start();
+        f.start(120, Crossing, "tongue=0\nlevel=" + stored + "\n");
         QCOMPARE(f.form->CurrentLevel, level);
         QCOMPARE(f.form->tools->levelscroll->value(), level);
         QCOMPARE(f.form->tools->levelscroll->maximum(), 120);

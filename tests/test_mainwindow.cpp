@@ -92,13 +92,11 @@ private slots:
     void languageSwitchChangesEveryText()
     {
         MainFormFixture f;
-        f.writeLevels(4, Crossing);
         SolvedTable table;
         table[2] = 1;
         const QString saved = f.folder.filePath("rescue.zhx");
         QVERIFY(writeSavedGame(saved, table));
-        f.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(saved));
-        f.start();
+        f.start(4, Crossing, QStringLiteral("tongue=0\nsave=%1\n").arg(saved));
         ToolPanel *tools = f.form->tools;
         QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game rescue.zhx"));
         QCOMPARE(tools->SaveBtn->toolTip(), QStringLiteral("Save often, save always."));
@@ -422,7 +420,7 @@ private slots:
         default:
             QVERIFY(put(f.iniPath(), place == UnreadableFile ? Put::UnreadableFile : Put::File, content));
             if (place == LockedFolder)
-                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+                QVERIFY(put(folder, Put::LockedFolder));
         }
         QStringList shown;
         const auto readBox = [&shown](QWidget *w) {
@@ -432,11 +430,7 @@ private slots:
         for (int i = 0; i < boxesAtStart; ++i)
             f.answers.then(readBox);
         QVERIFY(f.create());
-        if (f.form->Tongue == -1)
-            f.answers.press(QStringLiteral("EnglishBtn"));
-        f.answers.press(QStringLiteral("OKBtn"));
-        f.form->show();
-        QTRY_VERIFY(!f.form->FirstPaint && f.answers.done());
+        f.greet();
         QCOMPARE(f.form->CurrentLevel, level);
         f.answers.clear();
         f.key(Qt::Key_Right);

@@ -209,7 +209,7 @@ private slots:
             QVERIFY(writeSavedGame(file, old));
             if (place == LockedFolderAndFile)
                 QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(put(folder, Put::LockedFolder));
             break;
         case FullDisk:
             disk.emplace(folder);

@@ -264,7 +264,7 @@ private slots:
             AsPlayer player({m_config->path()});
             REQUIRE_PLAYER(player);
             writeIniText("[common]\nMainFormFont=x\n");
-            QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(put(programFolder(), Put::LockedFolder));
             QCOMPARE(settingsErrorOf([] { SettingsStore().DeleteValue(Common, "MainFormFont"); }), CannotCreate);
             QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
             QVERIFY(QFile::remove(iniPath()));

@@ -303,16 +303,13 @@ void TestSoak::randomSession()
     const int count = qEnvironmentVariableIsSet("ZHOP_SOAK_EVENTS") ? qEnvironmentVariableIntValue("ZHOP_SOAK_EVENTS") : 10000;
     m_random.seed(seed);
 
-    QDir().mkpath(m_f.programFolder());
-    QVERIFY(QFile::copy(ZHOP_DAT, m_f.programFolder() + QStringLiteral("/zhop.dat")));
+    QVERIFY(put(m_f.programFolder() + QStringLiteral("/zhop.dat"), Put::File, fileBytes(ZHOP_DAT)));
     m_f.writeSettings(QStringLiteral("tongue=0\n"));
     // Saved games to load and names to save under: a short file, negative
     // flags, a folder of a saved game's name, one that is not there.
     const QString saves = m_f.folder.filePath(QStringLiteral("saves"));
-    QVERIFY(QDir().mkpath(saves + QStringLiteral("/folder.zhx")));
-    QFile shortSave(saves + QStringLiteral("/short.zhx"));
-    QVERIFY(shortSave.open(QIODevice::WriteOnly) && shortSave.write("\1\0\0\0\1", 5) == 5);
-    shortSave.close();
+    QVERIFY(put(saves + QStringLiteral("/folder.zhx"), Put::Folder));
+    QVERIFY(put(saves + QStringLiteral("/short.zhx"), Put::File, QByteArray("\1\0\0\0\1", 5)));
     SolvedTable flags;
     flags.flags.fill(-1);
     QVERIFY(writeSavedGame(saves + QStringLiteral("/negative.zhx"), flags));
