@@ -55,15 +55,12 @@ inline bool put(const QString &path, Put what, const QByteArray &bytes = {})
     case Put::Folder: return QDir().mkpath(path);
     case Put::LockedFolder: return QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
     case Put::Pipe: return ::mkfifo(name.constData(), 0600) == 0;
-    case Put::Socket: {
-        // Bound and closed again: the socket stays on the disk, nobody listening.
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
+    case Put::Socket: { // bound and closed again: the socket stays on the disk, nobody listening
+        sockaddr_un address{AF_UNIX, {}};
         qstrncpy(address.sun_path, name.constData(), sizeof(address.sun_path));
         const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
         const bool bound = ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
-        ::close(socket);
-        return bound;
+        return ::close(socket) == 0 && bound;
     }
     default: break;
     }

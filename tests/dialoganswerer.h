@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
@@ -44,6 +46,11 @@ public:
     {
         return then([](QWidget *w) { w->close(); });
     }
+    /// Answers a file dialog with this path.
+    DialogAnswerer &choose(const QString &path)
+    {
+        return then([path](QWidget *w) { chooseFile(w, path); });
+    }
     /// Reads a message box as "title|text" into shown, then presses the button.
     DialogAnswerer &readBox(QString *shown, const QString &button = QStringLiteral("OK"))
     {
@@ -74,6 +81,14 @@ public:
         m_answers.clear();
     }
 
+    /// As a player does it: the folder, then the name typed in, then accepted.
+    static void chooseFile(QWidget *w, const QString &path)
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    }
     static QAbstractButton *findButton(QWidget *w, const QString &name)
     {
         if (auto *b = w->findChild<QAbstractButton *>(name))

@@ -61,8 +61,7 @@ private slots:
     void cellAtPoint()
     {
         QFETCH(QPoint, point);
-        QFETCH(std::optional<Cell>, cell);
-        QCOMPARE(CellAtPoint(computeUnits(494, 362), point.x(), point.y()), cell);
+        QTEST(CellAtPoint(computeUnits(494, 362), point.x(), point.y()), "cell");
     }
 
     void clickZonesRoundTrip()

@@ -25,11 +25,9 @@ private slots:
     void recordCounts()
     {
         QFETCH(int, bytes);
-        QFETCH(int, levels);
-        QFETCH(int, error);
         const LevelSetReadResult result = parseLevelSet(QByteArray(bytes, '\0'));
-        QCOMPARE(int(result.levels.size()), levels);
-        QCOMPARE(int(result.error), error);
+        QTEST(int(result.levels.size()), "levels");
+        QTEST(int(result.error), "error");
     }
 
     void recordFieldsAtTheirOffsets()

@@ -4,7 +4,6 @@
 
 #include "asplayer.h"
 
-#include "game/savedgame.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
@@ -117,23 +116,21 @@ private slots:
         QTest::addColumn<QStringList>("dialogs");
         QTest::addColumn<int>("heroColumn");
 
-        const QStringList none;
-        QTest::newRow("short jump") << &Crossing << 2 << SetBefore::Unsolved << QStringList{"Right"} << QString() << false
-                                    << QList<int>{1} << none << 3;
-        QTest::newRow("long jump") << &LongJumpLine << 2 << SetBefore::Unsolved << QStringList{"Shift+Right"} << QString()
-                                   << false << QList<int>{2} << none << 2;
-        QTest::newRow("loss") << &Crossing << 2 << SetBefore::Unsolved << QStringList{"Left"} << "NoBtn" << false
-                              << QList<int>{3} << QStringList{"TLostLevelDlg"} << 2;
-        QTest::newRow("solve") << &TwoInARow << 2 << SetBefore::Unsolved << QStringList{"Right", "Space"} << "NoBtn" << false
-                               << QList<int>{1, 4} << QStringList{"TNextLevelDlg"} << 1;
-        QTest::newRow("solve completing the set") << &TwoInARow << 2 << SetBefore::OthersSolved << QStringList{"Right", "Space"}
-                                                  << "OKBtn" << false << QList<int>{1, 5} << QStringList{"TAllLevelsDlg"} << 1;
-        QTest::newRow("solve after the set was complete")
-            << &TwoInARow << 2 << SetBefore::Complete << QStringList{"Right", "Space"} << "NoBtn" << false << QList<int>{1, 4}
-            << QStringList{"TNextLevelDlg"} << 1;
-        QTest::newRow("refused clips: the jump, the loss and the question still happen")
-            << &Crossing << 2 << SetBefore::Unsolved << QStringList{"Right", "Right"} << "NoBtn" << true << QList<int>{1, 3}
-            << QStringList{"TLostLevelDlg"} << 3;
+        const auto row = [](const char *name, const BoardPicture &picture, SetBefore before, const QStringList &keys,
+                            const QString &answer, bool refuse, const QList<int> &effects, const QStringList &dialogs,
+                            int heroColumn) {
+            QTest::newRow(name) << &picture << 2 << before << keys << answer << refuse << effects << dialogs << heroColumn;
+        };
+        const SetBefore unsolved = SetBefore::Unsolved;
+        const QStringList solve{"Right", "Space"};
+        row("short jump", Crossing, unsolved, {"Right"}, {}, false, {1}, {}, 3);
+        row("long jump", LongJumpLine, unsolved, {"Shift+Right"}, {}, false, {2}, {}, 2);
+        row("loss", Crossing, unsolved, {"Left"}, "NoBtn", false, {3}, {"TLostLevelDlg"}, 2);
+        row("solve", TwoInARow, unsolved, solve, "NoBtn", false, {1, 4}, {"TNextLevelDlg"}, 1);
+        row("solve completing the set", TwoInARow, SetBefore::OthersSolved, solve, "OKBtn", false, {1, 5}, {"TAllLevelsDlg"}, 1);
+        row("solve after the set was complete", TwoInARow, SetBefore::Complete, solve, "NoBtn", false, {1, 4}, {"TNextLevelDlg"}, 1);
+        row("refused clips: the jump, the loss and the question still happen", Crossing, unsolved, {"Right", "Right"},
+            "NoBtn", true, {1, 3}, {"TLostLevelDlg"}, 3);
     }
 
     void effectsFollowTheSoundButton()
@@ -145,8 +142,6 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, refuse);
         QFETCH(QList<int>, effects);
-        QFETCH(QStringList, dialogs);
-        QFETCH(int, heroColumn);
 
         // With the sound button down the effects are asked for; up, none is,
         // and the game goes exactly the same way.
@@ -168,8 +163,8 @@ private slots:
                 f.key(combination.key(), combination.keyboardModifiers());
             }
             QCOMPARE(f.effectList(), sound ? effects : QList<int>());
-            QCOMPARE(f.answers.seen(), dialogs);
-            QCOMPARE(f.form->board.heroColumn, heroColumn);
+            QTEST(f.answers.seen(), "dialogs");
+            QTEST(f.form->board.heroColumn, "heroColumn");
         }
     }
 
@@ -492,7 +487,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Put, what);
         QFETCH(QString, message);
-        QFETCH(int, levels);
         MainFormFixture f;
         AsPlayer player({f.folder.path()}, what == Put::UnreadableFile);
         REQUIRE_PLAYER(player);
@@ -500,7 +494,7 @@ private slots:
         f.writeSettings("tongue=0\n");
         if (message.isEmpty()) {
             f.start();
-            QCOMPARE(f.form->LevelCount, levels);
+            QTEST(f.form->LevelCount, "levels");
             playsAndCloses(f);
             return;
         }
@@ -545,7 +539,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Put, what);
         QFETCH(int, solved);
-        QFETCH(bool, allFlagged);
         MainFormFixture f;
         AsPlayer player({f.folder.path()}, what == Put::UnreadableFile);
         REQUIRE_PLAYER(player);
@@ -562,7 +555,7 @@ private slots:
         }
         f.start();
         QCOMPARE(progressCount(f.form->SolvedFlags, 3), solved);
-        QCOMPARE(f.form->AllSolvedFlag, allFlagged);
+        QTEST(f.form->AllSolvedFlag, "allFlagged");
         QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
         QCOMPARE(f.form->tools->levelbox->toolTip(), solved ? QStringLiteral("Level 1: solved") : QStringLiteral("Level 1: unsolved"));
         playsAndCloses(f);

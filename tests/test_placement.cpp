@@ -93,10 +93,9 @@ private slots:
     {
         QFETCH(QRect, desktop);
         QFETCH(QRect, frame);
-        QFETCH(QRect, clamped);
         WindowPlacement placement = WindowPlacement::ofFrame(frame, WindowPlacement::ShowNormal);
         placement.clampTo(desktop);
-        QCOMPARE(placement.frame(), clamped);
+        QTEST(placement.frame(), "clamped");
     }
 
     void writtenAsTheWindowGoes_data()

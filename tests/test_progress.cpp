@@ -51,9 +51,8 @@ private slots:
     {
         QFETCH(int, current);
         QFETCH(int, direction);
-        QFETCH(int, expected);
         const SolvedTable table = allSolvedBut(10, {3, 7});
-        QCOMPARE(findUnsolved(table, 10, current, SearchDirection(direction)).value_or(0), expected);
+        QTEST(findUnsolved(table, 10, current, SearchDirection(direction)).value_or(0), "expected");
     }
 
     void clearKeepsLevelsAboveTheSet()

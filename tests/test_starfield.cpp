@@ -60,8 +60,6 @@ struct Sky : Canvas {
         random.script.push_back(v);
         box.TwinkleStar(stars, i);
     }
-    using Canvas::at;
-    QColor at(QPoint p) const { return box.canvas().pixelColor(p); }
     /// The first point of the star grid whose pixels suit, or (-1, -1).
     QPoint find(const std::function<bool(QPoint)> &suits) const
     {
