@@ -32,4 +32,5 @@ struct Canvas {
         box.DrawHero(units, board.heroColumn, board.heroRow);
     }
     QColor at(int x, int y) const { return box.canvas().pixelColor(x, y); }
+    QColor at(QPoint p) const { return box.canvas().pixelColor(p); }
 };

@@ -1,34 +1,16 @@
 #pragma once
-// Boards written as pictures: one string per row, top row first, one
-// character per column. '#' a platform, '.' an empty cell, 'H' the hero on
-// his platform.
+// Boards written as pictures, read by the game's own levelFromPicture: one
+// string per row, top row first, one character per column. '#' a platform,
+// 'H' the hero on his platform, anything else an empty cell; rows and
+// columns left out are empty.
 
-#include "game/board.h"
-#include "game/levelset.h"
+#include "game/solver.h"
 
-#include <QtGlobal>
+#include <initializer_list>
 
-#include <array>
+using BoardPicture = std::initializer_list<const char *>;
 
-using BoardPicture = std::array<const char *, BoardSide>;
-
-inline LevelRecord levelFromPicture(const BoardPicture &rows)
-{
-    LevelRecord record;
-    for (int row = 0; row < BoardSide; ++row) {
-        for (int column = 0; column < BoardSide; ++column) {
-            const char c = rows[row][column];
-            record.cells[cellIndex(column, row)] = (c == '#' || c == 'H') ? 1 : 0;
-            if (c == 'H') {
-                record.startColumn = std::uint8_t(column);
-                record.startRow = std::uint8_t(row);
-            }
-        }
-    }
-    return record;
-}
-
-inline Board boardFromPicture(const BoardPicture &rows)
+inline Board boardFromPicture(BoardPicture rows)
 {
     return loadBoard(levelFromPicture(rows));
 }

@@ -1,17 +1,23 @@
 #pragma once
 // Answers the modal dialogs and message boxes a flow opens, one after the
-// other, as a player would, and remembers which ones came.
+// other, as a player would, and remembers which ones came. A window that
+// comes with no answer left for it is turned away and kept as a stray,
+// for the test to fail on.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 class DialogAnswerer : public QObject {
 public:
@@ -40,18 +46,49 @@ public:
     {
         return then([](QWidget *w) { w->close(); });
     }
+    /// Answers a file dialog with this path.
+    DialogAnswerer &choose(const QString &path)
+    {
+        return then([path](QWidget *w) { chooseFile(w, path); });
+    }
+    /// Reads a message box as "title|text" into shown, then presses the button.
+    DialogAnswerer &readBox(QString *shown, const QString &button = QStringLiteral("OK"))
+    {
+        return then([shown, button](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box) { // shown says so, and the window goes
+                *shown = QStringLiteral("no message box: ") + QString::fromLatin1(w->metaObject()->className());
+                w->close();
+                return;
+            }
+            *shown = box->windowTitle() + QLatin1Char('|') + box->text();
+            findButton(box, button)->click();
+        });
+    }
 
-    /// The class names of the modal windows answered so far, in order.
+    /// The class names of the modal windows answered so far, in order; a
+    /// window turned away is marked with a '!' before its name.
     const QStringList &seen() const { return m_seen; }
     bool done() const { return m_answers.empty(); }
+    /// The class names of the windows turned away since the last call.
+    QStringList takeStrays() { return std::exchange(m_strays, {}); }
     /// Answers nothing more: another answerer takes over.
     void stop() { m_timer.stop(); }
+    /// Forgets what came and what was to come; not the strays.
     void clear()
     {
         m_seen.clear();
         m_answers.clear();
     }
 
+    /// As a player does it: the folder, then the name typed in, then accepted.
+    static void chooseFile(QWidget *w, const QString &path)
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    }
     static QAbstractButton *findButton(QWidget *w, const QString &name)
     {
         if (auto *b = w->findChild<QAbstractButton *>(name))
@@ -85,7 +122,8 @@ private:
         m_arrived = nullptr;
         m_seen << QString::fromLatin1(w->metaObject()->className());
         if (m_answers.empty()) {
-            // Nobody expected it: turn it away, and let seen() tell.
+            // Nobody expected it: turn it away, and let seen() and the strays tell.
+            m_strays << m_seen.last();
             m_seen.last().prepend(QLatin1Char('!'));
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->reject();
@@ -106,6 +144,7 @@ private:
     QTimer m_timer;
     std::deque<Answer> m_answers;
     QStringList m_seen;
+    QStringList m_strays;
     QPointer<QWidget> m_last;
     QPointer<QWidget> m_arrived;
     QElapsedTimer m_since;

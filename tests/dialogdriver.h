@@ -1,8 +1,12 @@
 #pragma once
-// Answers a modal dialog from inside its own event loop, as a player would.
+// Answers a modal dialog from inside its own event loop, as a player would,
+// and the set-up the dialog tests share: a main window to own the dialogs
+// and the language code they read.
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -23,3 +27,52 @@ inline int execAnswering(QDialog *dialog, const std::function<void(QWidget *moda
     *finished = true;
     return result;
 }
+
+inline QPushButton *button(QWidget *dialog, const char *name)
+{
+    return dialog ? dialog->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
+}
+
+inline void clickButton(QWidget *dialog, const char *name)
+{
+    QPushButton *b = button(dialog, name);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+/// A key sent where the player's key goes: to the control with the focus.
+inline void pressKey(QWidget *dialog, Qt::Key key)
+{
+    QVERIFY(dialog);
+    QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, key);
+}
+
+inline void closeBox(QWidget *modal)
+{
+    modal->close();
+}
+
+/// Each test gets a main window of the game's size, shown, and the language
+/// code as the game starts with it.
+class DialogTest : public QObject {
+    Q_OBJECT
+public:
+    explicit DialogTest(int firstTongue) : m_tongue(firstTongue), m_firstTongue(firstTongue) {}
+
+private slots:
+    void init()
+    {
+        m_mainForm = std::make_unique<QWidget>();
+        m_mainForm->setGeometry(100, 50, 506, 362);
+        m_mainForm->show();
+        m_tongue = m_firstTongue;
+    }
+    void cleanup() { m_mainForm.reset(); }
+
+protected:
+    std::unique_ptr<QWidget> m_mainForm;
+    int m_tongue;
+
+private:
+    const int m_firstTongue;
+};

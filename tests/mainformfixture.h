@@ -7,6 +7,7 @@
 #include "app/keyboardsink.h"
 #include "app/levelselector.h"
 #include "app/toolpanel.h"
+#include "asplayer.h"
 #include "boardpicture.h"
 #include "dialoganswerer.h"
 #include "dialogs/gamedialogs.h"
@@ -15,7 +16,6 @@
 #include "services/marqueestrip.h"
 #include "view/boardbox.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,11 +24,9 @@
 #include <vector>
 
 /// Two platforms in a row: Right, then any key solves.
-inline const BoardPicture TwoInARow = {"H#......", "........", "........", "........",
-                                       "........", "........", "........", "........"};
+inline const BoardPicture TwoInARow = {"H#"};
 /// The hero with platforms to his right and below, and empty cells around.
-inline const BoardPicture Crossing = {"........", "........", "..H#....", "..#.....",
-                                      "........", "........", "........", "........"};
+inline const BoardPicture Crossing = {"", "", "..H#", "..#"};
 
 /// Takes the clips the game asks to hear instead of playing them, and may
 /// refuse them as an audio output can.
@@ -52,35 +50,35 @@ struct MainFormFixture {
     bool refuseClips = false;
 
     MainFormFixture() { qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit()); }
+    ~MainFormFixture()
+    {
+        if (QTest::currentTestFunction()) // not when a test object outlives its run
+            expectNoStrays();
+    }
+    /// A dialog that came with no answer waiting for it fails the test.
+    void expectNoStrays()
+    {
+        const QStringList strays = answers.takeStrays();
+        QVERIFY2(strays.isEmpty(), qPrintable(QStringLiteral("unexpected dialog: ") + strays.join(QStringLiteral(", "))));
+    }
 
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
     QString iniPath() const { return folder.filePath(QStringLiteral("config/ZorbixGames/ZorbixHoplix/V1.ini")); }
 
-    void writeLevels(const std::vector<LevelRecord> &levels) const { writeLevelBytes(serializeLevelSet(levels)); }
+    void writeLevels(const std::vector<LevelRecord> &levels) const
+    {
+        QVERIFY(put(programFolder() + "/zhop.dat", Put::File, serializeLevelSet(levels)));
+    }
     void writeLevels(int count, const BoardPicture &picture) const
     {
         writeLevels(std::vector<LevelRecord>(count, levelFromPicture(picture)));
     }
-    void writeLevelBytes(const QByteArray &bytes) const
-    {
-        QDir().mkpath(programFolder());
-        QFile file(programFolder() + QStringLiteral("/zhop.dat"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     /// Settings as the player left them, in the INI file's own words.
     void writeSettings(const QString &commonLines) const
     {
-        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[common]\n" + commonLines.toUtf8());
+        QVERIFY(put(iniPath(), Put::File, "[common]\n" + commonLines.toUtf8()));
     }
-    QString settingsText() const
-    {
-        QFile file(iniPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString settingsText() const { return QString::fromUtf8(fileBytes(iniPath())); }
 
     /// Runs the start-up, after prepare has had the new window; false when
     /// the game would not start.
@@ -97,11 +95,15 @@ struct MainFormFixture {
         return true;
     }
     /// The same, with these levels and these settings.
-    void start(int count, const BoardPicture &picture, const QString &settings = QStringLiteral("tongue=0\n"))
+    void start(const std::vector<LevelRecord> &levels, const QString &settings = QStringLiteral("tongue=0\n"))
     {
-        writeLevels(count, picture);
+        writeLevels(levels);
         writeSettings(settings);
         start();
+    }
+    void start(int count, const BoardPicture &picture, const QString &settings = QStringLiteral("tongue=0\n"))
+    {
+        start(std::vector<LevelRecord>(count, levelFromPicture(picture)), settings);
     }
     /// Answers the quit question Yes, cancels the save dialog, closes the info dialog.
     void answerQuitWithoutSaving()
@@ -114,16 +116,25 @@ struct MainFormFixture {
     void start()
     {
         QVERIFY(create());
+        greet();
+        activate();
+        QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
+        expectNoStrays();
+        answers.clear();
+        clipsPlayed.clear();
+    }
+
+    /// Shows the created window and answers what its first paint brings
+    /// after whatever the test has asked for: the language question when
+    /// none was chosen, then the info dialog.
+    void greet()
+    {
         if (form->Tongue == -1)
             answers.press(QStringLiteral("EnglishBtn"));
         answers.press(QStringLiteral("OKBtn"));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QTRY_VERIFY(!form->FirstPaint && answers.done());
-        activate();
-        QTRY_COMPARE(form->box->canvas().pixelColor(heroCentre()), HeroColor);
-        answers.clear();
-        clipsPlayed.clear();
     }
 
     /// Without a window manager nothing gives the activation back to the

@@ -4,9 +4,8 @@
 #include "dialoganswerer.h"
 #include "settings/settingserror.h"
 
-#include <QMessageBox>
+#include <QThread>
 #include <QTimer>
-#include <QTest>
 
 namespace {
 
@@ -22,27 +21,31 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ZorbixApplication app(argc, argv);
+    QWidget mainWindow; // without a window of its own the program would end with the box
+    mainWindow.show();
     DialogAnswerer answers;
     QString shown;
-    answers.then([&shown](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        shown = box->windowTitle() + QLatin1Char('|') + box->text();
-        DialogAnswerer::findButton(box, QStringLiteral("OK"))->click();
-    });
+    answers.readBox(&shown);
     Failing failing;
-    bool wentOn = false;
     QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
-    QTimer::singleShot(0, &app, [&] {
+    // The game goes on: once the box is answered, the program's own event
+    // loop handles the next event. The box's loop takes timers as well;
+    // there, and before the box came, the timer is only set anew.
+    bool wentOn = false;
+    std::function<void()> afterwards = [&] {
+        if (shown.isEmpty() || QThread::currentThread()->loopLevel() != 1)
+            return QTimer::singleShot(1, &app, afterwards);
         wentOn = true;
-        QTimer::singleShot(200, &app, &QCoreApplication::quit);
-    });
+        QCoreApplication::quit();
+    };
+    QTimer::singleShot(0, &app, afterwards);
     QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(2); });
     const int code = app.exec();
 
     const QString expected = QStringLiteral("Fehler|Fehler beim Setzen der Daten für 'level'");
-    const bool ok = code == 0 && wentOn && shown == expected;
-    std::printf("%s - the failure is shown (%s) and the event loop goes on\n", ok ? "ok" : "not ok",
-                qPrintable(shown));
+    const bool ok = code == 0 && wentOn && shown == expected && answers.takeStrays().isEmpty();
+    std::printf("%s - the failure is shown (%s) and the event loop goes on%s\n", ok ? "ok" : "not ok",
+                qPrintable(shown), wentOn ? "" : ": nothing was handled after the box");
     std::printf("%d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);
     return ok ? 0 : 1;
 }

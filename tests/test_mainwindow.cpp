@@ -14,31 +14,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
 
-#include <optional>
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 namespace {
-
-/// Answers a file dialog with this path, as if typed and accepted.
-DialogAnswerer::Answer choose(const QString &path)
-{
-    return [path](QWidget *w) {
-        // As a player does it: the folder, then the name typed in.
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        name->setText(QFileInfo(path).fileName());
-        QMetaObject::invokeMethod(dialog, "accept");
-    };
-}
 
 /// Reads a file dialog's title, accept and cancel buttons, then cancels it.
 DialogAnswerer::Answer readFileDialog(QString *texts)
@@ -55,549 +34,464 @@ DialogAnswerer::Answer readFileDialog(QString *texts)
     };
 }
 
-/// Reads a message box's text and presses the button with this caption.
-DialogAnswerer::Answer readBox(QString *text, const QString &button)
-{
-    return [text, button](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        *text = box->windowTitle() + QLatin1Char('|') + box->text();
-        DialogAnswerer::findButton(box, button)->click();
-    };
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void toolbarStaysWhenTheWindowGrows();
-    void languageSwitchChangesEveryText();
-    void fileDialogsSpeakTheGameLanguage();
-    void fileDialogsKeepFolderAndPlace();
-    void unknownLanguageCodeStaysAndIsEnglish();
-    void soundSwitchIsKept();
-    void saveWritesTheTableAndNamesIt();
-    void overwriteQuestionLoopsBack();
-    void failedSaveIsReported_data();
-    void failedSaveIsReported();
-    void loadReplacesTheProgress_data();
-    void loadReplacesTheProgress();
-    void failedLoadKeepsTheProgress_data();
-    void failedLoadKeepsTheProgress();
-    void oddSettingsFiles_data();
-    void oddSettingsFiles();
-    void stripClickFollowsTheHiddenLink();
-    void noTimerForTheStrip();
-    void anyWindowSizeDraws_data();
-    void anyWindowSizeDraws();
+    void toolbarStaysWhenTheWindowGrows()
+    {
+        MainFormFixture f;
+        f.start(2, Crossing);
+        const ToolPanel *tools = f.form->tools;
+        const QList<QPair<QWidget *, QRect>> places{
+            {tools->NewGameBtn, QRect(4, 4, 25, 25)},  {tools->RestartBtn, QRect(28, 4, 25, 25)}, {tools->LoadBtn, QRect(52, 4, 25, 25)},
+            {tools->SaveBtn, QRect(76, 4, 25, 25)},    {tools->SoundBtn, QRect(100, 4, 25, 25)},  {tools->ExitBtn, QRect(124, 4, 25, 25)},
+            {tools->sDownBtn, QRect(153, 7, 20, 20)},  {tools->levelscroll, QRect(173, 8, 92, 18)}, {tools->sUpBtn, QRect(264, 7, 20, 20)},
+            {tools->levellabel, QRect(296, 12, 45, 16)}, {tools->levelbox, QRect(334, 7, 57, 20)}, {tools->TongueBtn, QRect(397, 4, 25, 25)},
+            {tools->RulesBtn, QRect(421, 4, 25, 25)},  {tools->InfoBtn, QRect(445, 4, 25, 25)},
+        };
+        for (const auto &[widget, place] : places)
+            QCOMPARE(widget->geometry(), place);
+        QCOMPARE(tools->geometry(), QRect(0, 0, 494, 33));
+        QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 347, 494, 15));
+
+        f.form->resize(700, 500);
+        QTRY_COMPARE(f.form->box->geometry(), QRect(0, 33, 700, 452));
+        for (const auto &[widget, place] : places)
+            QCOMPARE(widget->geometry(), place);
+        QCOMPARE(f.form->gsol->geometry(), QRect(0, 470, 700, 15));
+        QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 485, 700, 15));
+        QCOMPARE(f.form->DummyMemo->x(), 705);
+        QCOMPARE(f.form->units, computeUnits(700, 500));
+        // The board is drawn anew at the new scale.
+        QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+        // The selector's frame is black, and the file dialogs show their filter without its pattern.
+        QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
+        for (QFileDialog *dialog : {f.form->OpenDlg.get(), f.form->SaveDlg.get()})
+            QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
+                     QStringLiteral("Zorbix Hoplix-Dateien"));
+        // Never smaller than the design allows.
+        QVERIFY(f.form->minimumWidth() <= 494 && f.form->minimumWidth() > 400);
+    }
+
+    void languageSwitchChangesEveryText()
+    {
+        MainFormFixture f;
+        SolvedTable table;
+        table[2] = 1;
+        const QString saved = f.folder.filePath("rescue.zhx");
+        QVERIFY(writeSavedGame(saved, table));
+        f.start(4, Crossing, QStringLiteral("tongue=0\nsave=%1\n").arg(saved));
+        ToolPanel *tools = f.form->tools;
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game rescue.zhx"));
+        QCOMPARE(tools->SaveBtn->toolTip(), QStringLiteral("Save often, save always."));
+        QCOMPARE(tools->levellabel->text(), QStringLiteral("Level:"));
+        QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 4 levels solved"));
+        QCOMPARE(tools->levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
+
+        // The strip is mid-pass; the switch replaces its line where it stands.
+        MarqueeStrip *strip = f.form->zxbScroll;
+        QVERIFY(strip->isRunning());
+        while (strip->position() < 700)
+            strip->step();
+        const int englishWidth = strip->textWidth();
+        f.answers.press(QStringLiteral("GermanBtn"));
+        tools->TongueBtn->click();
+        QCOMPARE(f.form->Tongue, 1);
+        QVERIFY2(strip->position() >= 700 && strip->position() < 750, qPrintable(QString::number(strip->position())));
+        QVERIFY(strip->textWidth() != englishWidth);
+        const QList<QPair<QWidget *, QString>> german{
+            {tools->LoadBtn, QStringLiteral("Ich hol mir einen alten Spielstand.")},
+            {tools->SaveBtn, QStringLiteral("Einmal zu oft gesichert ist besser als einmal zuwenig")},
+            {tools->NewGameBtn, QStringLiteral("Ich fang ein neues Spiel an.")},
+            {tools->RestartBtn, QStringLiteral("Ich probier's nochmal.")},
+            {tools->SoundBtn, QStringLiteral("Die Geräusche mag ich nicht immer.")},
+            {tools->RulesBtn, QStringLiteral("Worum geht's da eigentlich?")},
+            {tools->ExitBtn, QStringLiteral("Ich hab genug!")},
+            {tools->InfoBtn, QStringLiteral("Wer hat diese Spiele nur verbrochen?")},
+            {tools->sUpBtn, QStringLiteral("nächsthöhere ungelöste Ebene")},
+            {tools->sDownBtn, QStringLiteral("nächstniedere ungelöste Ebene")},
+            {tools->levelscroll, QStringLiteral("Ebene wählen")},
+            {tools->TongueBtn, QStringLiteral("Language / Sprache")},
+            {f.form->gsol, QStringLiteral("1 von 4 Ebenen gelöst")},
+            {tools->levelbox, QStringLiteral("Ebene 1: ungelöst")},
+        };
+        for (const auto &[widget, hint] : german)
+            QCOMPARE(widget->toolTip(), hint);
+        QCOMPARE(tools->levellabel->text(), QStringLiteral("Ebene:"));
+        QVERIFY(f.form->zxbScroll->text().startsWith(QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel rescue.zhx"));
+
+        // A dialog shown after the switch speaks the new language.
+        QString question;
+        f.answers.then([&question](QWidget *w) {
+            question = w->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+            DialogAnswerer::findButton(w, QStringLiteral("CancelBtn"))->click();
+        });
+        tools->RestartBtn->click();
+        QCOMPARE(question, QStringLiteral("Willst Du diese Ebene wirklich neu beginnen?"));
+
+        // Closing the language dialog by its close box keeps the language.
+        f.answers.closeBox();
+        tools->TongueBtn->click();
+        QCOMPARE(f.form->Tongue, 1);
+        QCOMPARE(tools->ExitBtn->toolTip(), QStringLiteral("Ich hab genug!"));
+    }
+
+    void fileDialogsSpeakTheGameLanguage()
+    {
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+            CANNOT_RUN("Qt's German texts are not installed here (Debian package qt6-translations-l10n)");
+        MainFormFixture f;
+        f.start(2, Crossing, "tongue=1\n");
+        ToolPanel *tools = f.form->tools;
+        QString save, load;
+        f.answers.then(readFileDialog(&save));
+        tools->SaveBtn->click();
+        f.answers.then(readFileDialog(&load));
+        tools->LoadBtn->click();
+        QCOMPARE(save, QStringLiteral("Speichern unter|Speichern|Abbrechen"));
+        QCOMPARE(load, QStringLiteral("Öffnen|Öffnen|Abbrechen"));
+
+        f.answers.press(QStringLiteral("EnglishBtn")).then(readFileDialog(&save));
+        tools->TongueBtn->click();
+        tools->SaveBtn->click();
+        QCOMPARE(save, QStringLiteral("Save As|Save|Cancel"));
+    }
+
+    /// Made at their first showing, the file dialogs are still each one
+    /// dialog for the whole run: the folder the player went to and the place
+    /// the dialog was moved to are there at the next showing.
+    void fileDialogsKeepFolderAndPlace()
+    {
+        MainFormFixture f;
+        f.start(2, Crossing);
+        const QString folder = f.folder.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(folder));
+        for (QToolButton *button : {f.form->tools->LoadBtn, f.form->tools->SaveBtn}) {
+            QString seenFolder;
+            QPoint seenPlace;
+            f.answers
+                .then([&](QWidget *w) {
+                    auto *dialog = qobject_cast<QFileDialog *>(w);
+                    dialog->setDirectory(folder);
+                    dialog->move(dialog->pos() + QPoint(37, 21));
+                    seenPlace = dialog->pos();
+                    dialog->reject();
+                })
+                .then([&](QWidget *w) {
+                    auto *dialog = qobject_cast<QFileDialog *>(w);
+                    seenFolder = dialog->directory().absolutePath();
+                    seenPlace -= dialog->pos();
+                    dialog->reject();
+                });
+            button->click();
+            button->click();
+            QTRY_VERIFY(f.answers.done());
+            QCOMPARE(seenFolder, QDir(folder).absolutePath());
+            QCOMPARE(seenPlace, QPoint(0, 0));
+        }
+    }
+
+    void unknownLanguageCodeStaysAndIsEnglish()
+    {
+        MainFormFixture f;
+        f.start(2, Crossing, "tongue=5\n"); // only the info dialog is answered: no language dialog
+        QCOMPARE(f.form->Tongue, 5);
+        QCOMPARE(f.form->tools->ExitBtn->toolTip(), QStringLiteral("I have enough!"));
+        f.answerQuitWithoutSaving();
+        QVERIFY(f.form->close());
+        QVERIFY(f.settingsText().contains(QStringLiteral("tongue=5")));
+    }
+
+    void soundSwitchIsKept()
+    {
+        MainFormFixture f;
+        f.start(2, Crossing, "tongue=0\nsound=0\n");
+        QVERIFY(!f.form->soundOn());
+        QVERIFY(!f.form->tools->SoundBtn->isChecked());
+        f.form->tools->SoundBtn->click();
+        QVERIFY(f.form->soundOn());
+        f.answerQuitWithoutSaving();
+        QVERIFY(f.form->close());
+        QVERIFY(f.settingsText().contains(QStringLiteral("sound=1")));
+    }
+
+    void saveWritesTheTableAndNamesIt()
+    {
+        MainFormFixture f;
+        f.start(3, Crossing);
+        f.form->SolvedFlags[1] = 1;
+        f.form->SolvedFlags[3] = 1;
+        f.answers.choose(f.folder.filePath("week1.sav"));
+        f.form->tools->SaveBtn->click();
+        const QString path = f.folder.filePath("week1.zhx");
+        QCOMPARE(f.form->SavedGamePath, path);
+        QByteArray expected(800, '\0');
+        expected[0] = 1;
+        expected[8] = 1;
+        QCOMPARE(fileBytes(path), expected);
+        QVERIFY(!QFileInfo::exists(f.folder.filePath("week1.sav")));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
+        // Cancelled: nothing written, nothing changed.
+        f.answers.then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+        f.form->SolvedFlags[2] = 1;
+        f.form->tools->SaveBtn->click();
+        QCOMPARE(fileBytes(path), expected);
+    }
+
+    void overwriteQuestionLoopsBack()
+    {
+        MainFormFixture f;
+        f.start(3, Crossing);
+        const QString old = f.folder.filePath("old.zhx");
+        QVERIFY(writeSavedGame(old, SolvedTable{}));
+        f.form->SolvedFlags[2] = 1;
+        QString question;
+        f.answers.choose(old).readBox(&question, "&Nein").choose(f.folder.filePath("new"));
+        f.form->tools->SaveBtn->click();
+        QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox", "QFileDialog"}));
+        QCOMPARE(question, QStringLiteral("Warnung|Game old.zhx already existing. Overwrite?"));
+        QCOMPARE(fileBytes(old), QByteArray(800, '\0'));
+        QCOMPARE(fileBytes(f.folder.filePath("new.zhx")).at(4), '\1');
+        QCOMPARE(f.form->SavedGamePath, f.folder.filePath("new.zhx"));
+
+        // Yes overwrites.
+        f.answers.clear();
+        f.answers.choose(old).readBox(&question, "&Ja");
+        f.form->tools->SaveBtn->click();
+        QCOMPARE(fileBytes(old).at(4), '\1');
+    }
+
+    void failedSaveIsReported_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("blocker"); // what stands in the way: a file or a folder
+        QTest::newRow("a plain file where the folder belongs") << "blocker/game" << "file:blocker";
+        QTest::newRow("a folder named like the save: no overwrite question") << "game.sav" << "folder:game.zhx";
+    }
+
+    void failedSaveIsReported()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, blocker);
+        MainFormFixture f;
+        f.start(3, Crossing, "tongue=1\n");
+        const QString blockerPath = f.folder.filePath(blocker.section(u':', 1));
+        QVERIFY(put(blockerPath, blocker.startsWith(u"folder") ? Put::Folder : Put::File));
+        QString message;
+        f.answers.choose(f.folder.filePath(chosen)).readBox(&message);
+        f.form->tools->SaveBtn->click();
+        QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox"}));
+        QCOMPARE(message, QStringLiteral("Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
+        QCOMPARE(f.form->SavedGamePath, withSavedGameExtension(f.folder.filePath(chosen))); // named all the same
+    }
+
+    void loadReplacesTheProgress_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("flag1");
+        QTest::addColumn<int>("flag2");
+        QTest::addColumn<int>("flag200");
+        QTest::newRow("0 bytes: all unsolved") << 0 << 0 << 0 << 0;
+        QTest::newRow("5 bytes: flag 1 and the low byte of flag 2") << 5 << 0x04030201 << 5 << 0;
+        QTest::newRow("801 bytes: the 800 first") << 801 << 0x04030201 << 0x08070605 << 0x20201f1f;
+        QTest::newRow("1000 bytes: the 800 first") << 1000 << 0x04030201 << 0x08070605 << 0x20201f1f;
+    }
+
+    void loadReplacesTheProgress()
+    {
+        QFETCH(int, bytes);
+        MainFormFixture f;
+        f.start(3, Crossing);
+        f.form->SolvedFlags[3] = 1;
+        QByteArray content(bytes, '\0');
+        for (int i = 0; i < bytes; ++i)
+            content[i] = char(i < 796 ? (i % 4) + 1 + 4 * ((i / 4) % 2) : 0x1f + (i - 796) / 2);
+        const QString path = f.folder.filePath("odd.zhx");
+        QVERIFY(put(path, Put::File, content));
+        f.answers.choose(path);
+        f.form->tools->LoadBtn->click();
+        QTEST(f.form->SolvedFlags[1], "flag1");
+        QTEST(f.form->SolvedFlags[2], "flag2");
+        QCOMPARE(f.form->SolvedFlags[3], bytes >= 12 ? 0x04030201 : 0);
+        QTEST(f.form->SolvedFlags[200], "flag200");
+        QCOMPARE(f.form->SavedGamePath, path);
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game odd.zhx"));
+    }
+
+    void failedLoadKeepsTheProgress_data()
+    {
+        QTest::addColumn<Put>("what");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("a file the player may not read") << Put::UnreadableFile << true;
+        QTest::newRow("a socket: no file, nothing read") << Put::Socket << false;
+        QTest::newRow("a named pipe: never opened") << Put::Pipe << false;
+        QTest::newRow("nothing there") << Put::Nothing << false;
+    }
+
+    void failedLoadKeepsTheProgress()
+    {
+        QFETCH(Put, what);
+        QFETCH(bool, told);
+        MainFormFixture f;
+        AsPlayer player({f.folder.path()}, what == Put::UnreadableFile);
+        REQUIRE_PLAYER(player);
+        f.start(3, Crossing);
+        f.form->SolvedFlags[2] = 1;
+        const QString path = f.folder.filePath("game.zhx");
+        QVERIFY(put(path, what, QByteArray(SavedGameSize, '\0')));
+        QString message;
+        f.answers.choose(path);
+        if (told)
+            f.answers.readBox(&message);
+        f.form->tools->LoadBtn->click();
+        QTRY_VERIFY(f.answers.done());
+        QCOMPARE(f.answers.seen().size(), told ? 2 : 1);
+        if (told)
+            QCOMPARE(message, "Fehler|Error occured while loading file " + path + "!");
+        QCOMPARE(f.form->SolvedFlags[2], 1);
+        QVERIFY(f.form->SavedGamePath.isEmpty());
+    }
+
+    void oddSettingsFiles_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("level");             // the level the game starts at
+        QTest::addColumn<int>("boxesAtStart");
+        QTest::addColumn<QStringList>("told");      // every message box, at the start and at the close
+        const QString cannotGet = QStringLiteral(u"Fehler beim Holen der Daten für 'tongue'");
+        const QString cannotCreate = QStringLiteral(u"Erzeugung von Schlüssel common misslungen");
+        const auto wrongType = [](const char *key) { return QStringLiteral(u"Ungültiger Datentyp für '%1'").arg(QLatin1String(key)); };
+        QTest::newRow("binary garbage") << int(SettingsFile) << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 1 << 0 << QStringList();
+        QTest::newRow("unclosed section name") << int(SettingsFile) << QByteArray("[common\nsound=1\nlevel=2\n") << 2 << 0 << QStringList();
+        QTest::newRow("not an INI file") << int(SettingsFile) << QByteArray("{\"common\": {\"level\": 2}}\n") << 1 << 0 << QStringList();
+        QTest::newRow("every value of the wrong form: defaults")
+            << int(SettingsFile) << QByteArray("[common]\ntongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0 << QStringList();
+        QTest::newRow("values that are no text: each one told, then defaults")
+            << int(SettingsFile)
+            << QByteArray("[common]\ntongue=@ByteArray(1)\nlevel=@Size(1 2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
+            << 1 << 4 << QStringList{wrongType("tongue"), wrongType("level"), wrongType("save"), wrongType("sound")};
+        QTest::newRow("a file the player may not read") << int(UnreadableFile) << QByteArray("[common]\nlevel=2\n") << 1 << 1
+            << QStringList{cannotGet, QStringLiteral(u"Fehler beim Setzen der Daten für 'sound'")};
+        QTest::newRow("a folder in place of the file") << int(FolderForFile) << QByteArray() << 1 << 1 << QStringList{cannotGet, cannotCreate};
+        QTest::newRow("an unwritable settings folder") << int(LockedFolder) << QByteArray("[common]\nlevel=2\n") << 2 << 0 << QStringList{cannotCreate};
+        QTest::newRow("a plain file where the settings folder belongs") << int(FileForFolder) << QByteArray() << 1 << 0 << QStringList{cannotCreate};
+    }
+
+    /** What the player meets with each kind of settings: the game starts with
+     *  what can be read (defaults for the rest), plays and closes; what cannot
+     *  be read or written is told in a message box, once at the start and once
+     *  at the close, and a file Qt finds malformed takes all four values then. */
+    void oddSettingsFiles()
+    {
+        QFETCH(int, place);
+        QFETCH(QByteArray, content);
+        QFETCH(int, level);
+        QFETCH(int, boxesAtStart);
+        QFETCH(QStringList, told);
+        MainFormFixture f;
+        AsPlayer player({f.folder.path()}, place == UnreadableFile || place == LockedFolder);
+        REQUIRE_PLAYER(player);
+        f.writeLevels(3, Crossing);
+        const QString folder = QFileInfo(f.iniPath()).absolutePath();
+        switch (SettingsPlace(place)) {
+        case FolderForFile: QVERIFY(put(f.iniPath(), Put::Folder)); break;
+        case FileForFolder: QVERIFY(put(QFileInfo(folder).absolutePath(), Put::File)); break;
+        default:
+            QVERIFY(put(f.iniPath(), place == UnreadableFile ? Put::UnreadableFile : Put::File, content));
+            if (place == LockedFolder)
+                QVERIFY(put(folder, Put::LockedFolder));
+        }
+        QStringList shown;
+        const auto readBox = [&shown](QWidget *w) {
+            shown << qobject_cast<QMessageBox *>(w)->text();
+            DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
+        };
+        for (int i = 0; i < boxesAtStart; ++i)
+            f.answers.then(readBox);
+        QVERIFY(f.create());
+        f.greet();
+        QCOMPARE(f.form->CurrentLevel, level);
+        f.answers.clear();
+        f.key(Qt::Key_Right);
+        QCOMPARE(f.form->board.heroColumn, 3);
+        f.answerQuitWithoutSaving();
+        for (qsizetype i = boxesAtStart; i < told.size(); ++i)
+            f.answers.then(readBox);
+        QVERIFY(f.form->close());
+        QTRY_VERIFY(f.answers.done());
+        QCOMPARE(shown, told);
+        if (told.size() == boxesAtStart) {
+            const QString text = f.settingsText();
+            for (const QString &line : {QStringLiteral("sound=1"), QStringLiteral("level=%1").arg(level),
+                                        QStringLiteral("tongue=%1").arg(f.form->Tongue), QStringLiteral("save=")})
+                QVERIFY2(text.contains(line), qPrintable(text));
+        }
+        if (place == LockedFolder)
+            QCOMPARE(f.settingsText().toUtf8(), content); // kept as it was
+    }
+
+    void stripClickFollowsTheHiddenLink()
+    {
+        MainFormFixture f;
+        f.start(2, Crossing);
+        QList<QUrl> opened;
+        f.form->ZXBLabel->setOpener([&](const QUrl &url) { return opened << url, false; });
+        QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(400, 7));
+        QCOMPARE(opened, QList<QUrl>{QUrl(InfoTexts::Homepage)});
+        // Refused: later clicks do nothing, nothing is said, and the game goes on.
+        QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(!f.form->ZXBLabel->isVisible());
+        f.key(Qt::Key_Right);
+        QCOMPARE(f.form->board.heroColumn, 3);
+        QVERIFY(f.answers.seen().isEmpty());
+    }
+
+    void noTimerForTheStrip()
+    {
+        MainFormFixture f;
+        f.writeLevels(2, Crossing);
+        f.writeSettings(QStringLiteral("tongue=0\n"));
+        QString shown;
+        f.answers.readBox(&shown);
+        QVERIFY(f.create([](TMainForm &form) { form.zxbScroll->setTimerStarter([](int) { return 0; }); }));
+        QTRY_VERIFY(f.answers.done());
+        QCOMPARE(shown, QStringLiteral(u"Fehler|Nicht genügend Timer verfügbar"));
+        // The strip keeps its first frame; the stars twinkle all the same.
+        QTest::qWait(250);
+        QVERIFY(!f.form->zxbScroll->isRunning());
+        QCOMPARE(f.form->zxbScroll->position(), 0);
+        QVERIFY(f.form->Timer->isActive());
+    }
+
+    void anyWindowSizeDraws_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1 x 1") << QSize(1, 1);
+        QTest::newRow("4000 x 3000") << QSize(4000, 3000);
+    }
+
+    void anyWindowSizeDraws()
+    {
+        QFETCH(QSize, size);
+        MainFormFixture f;
+        f.start(2, Crossing);
+        f.form->setMinimumSize(0, 0);
+        f.form->resize(size);
+        QTRY_COMPARE(f.form->size(), size);
+        QTest::qWait(250); // the full repaint, and a few ticks of both timers
+        QCOMPARE(f.form->zxbScroll->frame().size(), f.form->zxbScroll->size());
+        if (size.height() > 100)
+            QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+    }
 
 private:
     enum SettingsPlace { SettingsFile, UnreadableFile, FolderForFile, LockedFolder, FileForFolder };
 };
-
-void TestMainWindow::toolbarStaysWhenTheWindowGrows()
-{
-    MainFormFixture f;
-    f.start(2, Crossing);
-    const ToolPanel *tools = f.form->tools;
-    const QList<QPair<QWidget *, QRect>> places{
-        {tools->NewGameBtn, QRect(4, 4, 25, 25)},  {tools->RestartBtn, QRect(28, 4, 25, 25)}, {tools->LoadBtn, QRect(52, 4, 25, 25)},
-        {tools->SaveBtn, QRect(76, 4, 25, 25)},    {tools->SoundBtn, QRect(100, 4, 25, 25)},  {tools->ExitBtn, QRect(124, 4, 25, 25)},
-        {tools->sDownBtn, QRect(153, 7, 20, 20)},  {tools->levelscroll, QRect(173, 8, 92, 18)}, {tools->sUpBtn, QRect(264, 7, 20, 20)},
-        {tools->levellabel, QRect(296, 12, 45, 16)}, {tools->levelbox, QRect(334, 7, 57, 20)}, {tools->TongueBtn, QRect(397, 4, 25, 25)},
-        {tools->RulesBtn, QRect(421, 4, 25, 25)},  {tools->InfoBtn, QRect(445, 4, 25, 25)},
-    };
-    for (const auto &[widget, place] : places)
-        QCOMPARE(widget->geometry(), place);
-    QCOMPARE(tools->geometry(), QRect(0, 0, 494, 33));
-    QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 347, 494, 15));
-
-    f.form->resize(700, 500);
-    QTRY_COMPARE(f.form->box->geometry(), QRect(0, 33, 700, 452));
-    for (const auto &[widget, place] : places)
-        QCOMPARE(widget->geometry(), place);
-    QCOMPARE(f.form->gsol->geometry(), QRect(0, 470, 700, 15));
-    QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 485, 700, 15));
-    QCOMPARE(f.form->DummyMemo->x(), 705);
-    QCOMPARE(f.form->units, computeUnits(700, 500));
-    // The board is drawn anew at the new scale.
-    QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
-    // The selector's frame is black, and the file dialogs show their filter without its pattern.
-    QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
-    for (QFileDialog *dialog : {f.form->OpenDlg.get(), f.form->SaveDlg.get()})
-        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
-                 QStringLiteral("Zorbix Hoplix-Dateien"));
-    // Never smaller than the design allows.
-    QVERIFY(f.form->minimumWidth() <= 494 && f.form->minimumWidth() > 400);
-}
-
-void TestMainWindow::languageSwitchChangesEveryText()
-{
-    MainFormFixture f;
-    f.writeLevels(4, Crossing);
-    SolvedTable table;
-    table[2] = 1;
-    const QString saved = f.folder.filePath("rescue.zhx");
-    QVERIFY(writeSavedGame(saved, table));
-    f.writeSettings(QStringLiteral("tongue=0\nsave=%1\n").arg(saved));
-    f.start();
-    ToolPanel *tools = f.form->tools;
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game rescue.zhx"));
-    QCOMPARE(tools->SaveBtn->toolTip(), QStringLiteral("Save often, save always."));
-    QCOMPARE(tools->levellabel->text(), QStringLiteral("Level:"));
-    QCOMPARE(f.form->gsol->toolTip(), QStringLiteral("1 of 4 levels solved"));
-    QCOMPARE(tools->levelbox->toolTip(), QStringLiteral("Level 1: unsolved"));
-
-    // The strip is mid-pass; the switch replaces its line where it stands.
-    MarqueeStrip *strip = f.form->zxbScroll;
-    QVERIFY(strip->isRunning());
-    while (strip->position() < 700)
-        strip->step();
-    const int englishWidth = strip->textWidth();
-    f.answers.press(QStringLiteral("GermanBtn"));
-    tools->TongueBtn->click();
-    QCOMPARE(f.form->Tongue, 1);
-    QVERIFY2(strip->position() >= 700 && strip->position() < 750, qPrintable(QString::number(strip->position())));
-    QVERIFY(strip->textWidth() != englishWidth);
-    const QList<QPair<QWidget *, QString>> german{
-        {tools->LoadBtn, QStringLiteral("Ich hol mir einen alten Spielstand.")},
-        {tools->SaveBtn, QStringLiteral("Einmal zu oft gesichert ist besser als einmal zuwenig")},
-        {tools->NewGameBtn, QStringLiteral("Ich fang ein neues Spiel an.")},
-        {tools->RestartBtn, QStringLiteral("Ich probier's nochmal.")},
-        {tools->SoundBtn, QStringLiteral("Die Geräusche mag ich nicht immer.")},
-        {tools->RulesBtn, QStringLiteral("Worum geht's da eigentlich?")},
-        {tools->ExitBtn, QStringLiteral("Ich hab genug!")},
-        {tools->InfoBtn, QStringLiteral("Wer hat diese Spiele nur verbrochen?")},
-        {tools->sUpBtn, QStringLiteral("nächsthöhere ungelöste Ebene")},
-        {tools->sDownBtn, QStringLiteral("nächstniedere ungelöste Ebene")},
-        {tools->levelscroll, QStringLiteral("Ebene wählen")},
-        {tools->TongueBtn, QStringLiteral("Language / Sprache")},
-        {f.form->gsol, QStringLiteral("1 von 4 Ebenen gelöst")},
-        {tools->levelbox, QStringLiteral("Ebene 1: ungelöst")},
-    };
-    for (const auto &[widget, hint] : german)
-        QCOMPARE(widget->toolTip(), hint);
-    QCOMPARE(tools->levellabel->text(), QStringLiteral("Ebene:"));
-    QVERIFY(f.form->zxbScroll->text().startsWith(QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel rescue.zhx"));
-
-    // A dialog shown after the switch speaks the new language.
-    QString question;
-    f.answers.then([&question](QWidget *w) {
-        question = w->findChild<QLabel *>(QStringLiteral("Label1"))->text();
-        DialogAnswerer::findButton(w, QStringLiteral("CancelBtn"))->click();
-    });
-    tools->RestartBtn->click();
-    QCOMPARE(question, QStringLiteral("Willst Du diese Ebene wirklich neu beginnen?"));
-
-    // Closing the language dialog by its close box keeps the language.
-    f.answers.closeBox();
-    tools->TongueBtn->click();
-    QCOMPARE(f.form->Tongue, 1);
-    QCOMPARE(tools->ExitBtn->toolTip(), QStringLiteral("Ich hab genug!"));
-}
-
-void TestMainWindow::fileDialogsSpeakTheGameLanguage()
-{
-    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
-        QSKIP("Qt's German texts are not installed here (Debian package qt6-translations-l10n)");
-    MainFormFixture f;
-    f.start(2, Crossing, "tongue=1\n");
-    ToolPanel *tools = f.form->tools;
-    QString save, load;
-    f.answers.then(readFileDialog(&save));
-    tools->SaveBtn->click();
-    f.answers.then(readFileDialog(&load));
-    tools->LoadBtn->click();
-    QCOMPARE(save, QStringLiteral("Speichern unter|Speichern|Abbrechen"));
-    QCOMPARE(load, QStringLiteral("Öffnen|Öffnen|Abbrechen"));
-
-    f.answers.press(QStringLiteral("EnglishBtn")).then(readFileDialog(&save));
-    tools->TongueBtn->click();
-    tools->SaveBtn->click();
-    QCOMPARE(save, QStringLiteral("Save As|Save|Cancel"));
-}
-
-/// Made at their first showing, the file dialogs are still each one
-/// dialog for the whole run: the folder the player went to and the place
-/// the dialog was moved to are there at the next showing.
-void TestMainWindow::fileDialogsKeepFolderAndPlace()
-{
-    MainFormFixture f;
-    f.start(2, Crossing);
-    const QString folder = f.folder.filePath(QStringLiteral("elsewhere"));
-    QVERIFY(QDir().mkpath(folder));
-    for (QToolButton *button : {f.form->tools->LoadBtn, f.form->tools->SaveBtn}) {
-        QString seenFolder;
-        QPoint seenPlace;
-        f.answers
-            .then([&](QWidget *w) {
-                auto *dialog = qobject_cast<QFileDialog *>(w);
-                dialog->setDirectory(folder);
-                dialog->move(dialog->pos() + QPoint(37, 21));
-                seenPlace = dialog->pos();
-                dialog->reject();
-            })
-            .then([&](QWidget *w) {
-                auto *dialog = qobject_cast<QFileDialog *>(w);
-                seenFolder = dialog->directory().absolutePath();
-                seenPlace -= dialog->pos();
-                dialog->reject();
-            });
-        button->click();
-        button->click();
-        QTRY_VERIFY(f.answers.done());
-        QCOMPARE(seenFolder, QDir(folder).absolutePath());
-        QCOMPARE(seenPlace, QPoint(0, 0));
-    }
-}
-
-void TestMainWindow::unknownLanguageCodeStaysAndIsEnglish()
-{
-    MainFormFixture f;
-    f.start(2, Crossing, "tongue=5\n"); // only the info dialog is answered: no language dialog
-    QCOMPARE(f.form->Tongue, 5);
-    QCOMPARE(f.form->tools->ExitBtn->toolTip(), QStringLiteral("I have enough!"));
-    f.answerQuitWithoutSaving();
-    QVERIFY(f.form->close());
-    QVERIFY(f.settingsText().contains(QStringLiteral("tongue=5")));
-}
-
-void TestMainWindow::soundSwitchIsKept()
-{
-    MainFormFixture f;
-    f.start(2, Crossing, "tongue=0\nsound=0\n");
-    QVERIFY(!f.form->soundOn());
-    QVERIFY(!f.form->tools->SoundBtn->isChecked());
-    f.form->tools->SoundBtn->click();
-    QVERIFY(f.form->soundOn());
-    f.answerQuitWithoutSaving();
-    QVERIFY(f.form->close());
-    QVERIFY(f.settingsText().contains(QStringLiteral("sound=1")));
-}
-
-void TestMainWindow::saveWritesTheTableAndNamesIt()
-{
-    MainFormFixture f;
-    f.start(3, Crossing);
-    f.form->SolvedFlags[1] = 1;
-    f.form->SolvedFlags[3] = 1;
-    f.answers.then(choose(f.folder.filePath("week1.sav")));
-    f.form->tools->SaveBtn->click();
-    const QString path = f.folder.filePath("week1.zhx");
-    QCOMPARE(f.form->SavedGamePath, path);
-    QByteArray expected(800, '\0');
-    expected[0] = 1;
-    expected[8] = 1;
-    QCOMPARE(fileBytes(path), expected);
-    QVERIFY(!QFileInfo::exists(f.folder.filePath("week1.sav")));
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
-    // Cancelled: nothing written, nothing changed.
-    f.answers.then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
-    f.form->SolvedFlags[2] = 1;
-    f.form->tools->SaveBtn->click();
-    QCOMPARE(fileBytes(path), expected);
-}
-
-void TestMainWindow::overwriteQuestionLoopsBack()
-{
-    MainFormFixture f;
-    f.start(3, Crossing);
-    const QString old = f.folder.filePath("old.zhx");
-    QVERIFY(writeSavedGame(old, SolvedTable{}));
-    f.form->SolvedFlags[2] = 1;
-    QString question;
-    f.answers.then(choose(old)).then(readBox(&question, "&Nein")).then(choose(f.folder.filePath("new")));
-    f.form->tools->SaveBtn->click();
-    QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox", "QFileDialog"}));
-    QCOMPARE(question, QStringLiteral("Warnung|Game old.zhx already existing. Overwrite?"));
-    QCOMPARE(fileBytes(old), QByteArray(800, '\0'));
-    QCOMPARE(fileBytes(f.folder.filePath("new.zhx")).at(4), '\1');
-    QCOMPARE(f.form->SavedGamePath, f.folder.filePath("new.zhx"));
-
-    // Yes overwrites.
-    f.answers.clear();
-    f.answers.then(choose(old)).then(readBox(&question, "&Ja"));
-    f.form->tools->SaveBtn->click();
-    QCOMPARE(fileBytes(old).at(4), '\1');
-}
-
-void TestMainWindow::failedSaveIsReported_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("blocker"); // what stands in the way: a file or a folder
-    QTest::newRow("a plain file where the folder belongs") << "blocker/game" << "file:blocker";
-    QTest::newRow("a folder named like the save: no overwrite question") << "game.sav" << "folder:game.zhx";
-}
-
-void TestMainWindow::failedSaveIsReported()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, blocker);
-    MainFormFixture f;
-    f.start(3, Crossing, "tongue=1\n");
-    const QString blockerPath = f.folder.filePath(blocker.section(u':', 1));
-    if (blocker.startsWith(u"folder"))
-        QVERIFY(QDir().mkpath(blockerPath));
-    else
-        QVERIFY(QFile(blockerPath).open(QIODevice::WriteOnly));
-    QString message;
-    f.answers.then(choose(f.folder.filePath(chosen))).then(readBox(&message, "OK"));
-    f.form->tools->SaveBtn->click();
-    QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox"}));
-    QCOMPARE(message, QStringLiteral("Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
-    QCOMPARE(f.form->SavedGamePath, withSavedGameExtension(f.folder.filePath(chosen))); // named all the same
-}
-
-void TestMainWindow::loadReplacesTheProgress_data()
-{
-    QTest::addColumn<int>("bytes");
-    QTest::addColumn<int>("flag1");
-    QTest::addColumn<int>("flag2");
-    QTest::addColumn<int>("flag200");
-    QTest::newRow("0 bytes: all unsolved") << 0 << 0 << 0 << 0;
-    QTest::newRow("5 bytes: flag 1 and the low byte of flag 2") << 5 << 0x04030201 << 5 << 0;
-    QTest::newRow("801 bytes: the 800 first") << 801 << 0x04030201 << 0x08070605 << 0x20201f1f;
-    QTest::newRow("1000 bytes: the 800 first") << 1000 << 0x04030201 << 0x08070605 << 0x20201f1f;
-}
-
-void TestMainWindow::loadReplacesTheProgress()
-{
-    QFETCH(int, bytes);
-    QFETCH(int, flag1);
-    QFETCH(int, flag2);
-    QFETCH(int, flag200);
-    MainFormFixture f;
-    f.start(3, Crossing);
-    f.form->SolvedFlags[3] = 1;
-    QByteArray content(bytes, '\0');
-    for (int i = 0; i < bytes; ++i)
-        content[i] = char(i < 796 ? (i % 4) + 1 + 4 * ((i / 4) % 2) : 0x1f + (i - 796) / 2);
-    const QString path = f.folder.filePath("odd.zhx");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    f.answers.then(choose(path));
-    f.form->tools->LoadBtn->click();
-    QCOMPARE(f.form->SolvedFlags[1], flag1);
-    QCOMPARE(f.form->SolvedFlags[2], flag2);
-    QCOMPARE(f.form->SolvedFlags[3], bytes >= 12 ? 0x04030201 : 0);
-    QCOMPARE(f.form->SolvedFlags[200], flag200);
-    QCOMPARE(f.form->SavedGamePath, path);
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game odd.zhx"));
-}
-
-void TestMainWindow::failedLoadKeepsTheProgress_data()
-{
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<bool>("told");
-    QTest::newRow("a file the player may not read") << "locked" << true;
-    QTest::newRow("a socket: no file, nothing read") << "socket" << false;
-    QTest::newRow("a named pipe: never opened") << "pipe" << false;
-    QTest::newRow("nothing there") << "nothing" << false;
-}
-
-void TestMainWindow::failedLoadKeepsTheProgress()
-{
-    QFETCH(QString, what);
-    QFETCH(bool, told);
-    MainFormFixture f;
-    std::optional<AsPlayer> player;
-    if (what == "locked") {
-        player.emplace(QStringList{f.folder.path()});
-        REQUIRE_PLAYER(*player);
-    }
-    f.start(3, Crossing);
-    f.form->SolvedFlags[2] = 1;
-    const QString path = f.folder.filePath(what + ".zhx");
-    int socket = -1;
-    if (what == "locked") {
-        QVERIFY(writeSavedGame(path, SolvedTable{}));
-        QVERIFY(QFile::setPermissions(path, {}));
-    } else if (what == "pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (what == "socket") {
-        socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
-        QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-    }
-    QString message;
-    f.answers.then(choose(path));
-    if (told)
-        f.answers.then(readBox(&message, "OK"));
-    f.form->tools->LoadBtn->click();
-    if (socket >= 0)
-        ::close(socket);
-    QTRY_VERIFY(f.answers.done());
-    QCOMPARE(f.answers.seen().size(), told ? 2 : 1);
-    if (told)
-        QCOMPARE(message, "Fehler|Error occured while loading file " + path + "!");
-    QCOMPARE(f.form->SolvedFlags[2], 1);
-    QVERIFY(f.form->SavedGamePath.isEmpty());
-}
-
-void TestMainWindow::oddSettingsFiles_data()
-{
-    QTest::addColumn<int>("place");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("level");             // the level the game starts at
-    QTest::addColumn<int>("boxesAtStart");
-    QTest::addColumn<QStringList>("told");      // every message box, at the start and at the close
-    const QString cannotGet = QStringLiteral(u"Fehler beim Holen der Daten für 'tongue'");
-    const QString cannotCreate = QStringLiteral(u"Erzeugung von Schlüssel common misslungen");
-    const auto wrongType = [](const char *key) { return QStringLiteral(u"Ungültiger Datentyp für '%1'").arg(QLatin1String(key)); };
-    QTest::newRow("binary garbage") << int(SettingsFile) << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 1 << 0 << QStringList();
-    QTest::newRow("unclosed section name") << int(SettingsFile) << QByteArray("[common\nsound=1\nlevel=2\n") << 2 << 0 << QStringList();
-    QTest::newRow("not an INI file") << int(SettingsFile) << QByteArray("{\"common\": {\"level\": 2}}\n") << 1 << 0 << QStringList();
-    QTest::newRow("every value of the wrong form: defaults")
-        << int(SettingsFile) << QByteArray("[common]\ntongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0 << QStringList();
-    QTest::newRow("values that are no text: each one told, then defaults")
-        << int(SettingsFile)
-        << QByteArray("[common]\ntongue=@ByteArray(1)\nlevel=@Size(1 2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
-        << 1 << 4 << QStringList{wrongType("tongue"), wrongType("level"), wrongType("save"), wrongType("sound")};
-    QTest::newRow("a file the player may not read") << int(UnreadableFile) << QByteArray("[common]\nlevel=2\n") << 1 << 1
-        << QStringList{cannotGet, QStringLiteral(u"Fehler beim Setzen der Daten für 'sound'")};
-    QTest::newRow("a folder in place of the file") << int(FolderForFile) << QByteArray() << 1 << 1 << QStringList{cannotGet, cannotCreate};
-    QTest::newRow("an unwritable settings folder") << int(LockedFolder) << QByteArray("[common]\nlevel=2\n") << 2 << 0 << QStringList{cannotCreate};
-    QTest::newRow("a plain file where the settings folder belongs") << int(FileForFolder) << QByteArray() << 1 << 0 << QStringList{cannotCreate};
-}
-
-/** What the player meets with each kind of settings: the game starts with
- *  what can be read (defaults for the rest), plays and closes; what cannot
- *  be read or written is told in a message box, once at the start and once
- *  at the close, and a file Qt finds malformed takes all four values then. */
-void TestMainWindow::oddSettingsFiles()
-{
-    QFETCH(int, place);
-    QFETCH(QByteArray, content);
-    QFETCH(int, level);
-    QFETCH(int, boxesAtStart);
-    QFETCH(QStringList, told);
-    MainFormFixture f;
-    std::optional<AsPlayer> player;
-    if (place == UnreadableFile || place == LockedFolder) {
-        player.emplace(QStringList{f.folder.path()});
-        REQUIRE_PLAYER(*player);
-    }
-    f.writeLevels(3, Crossing);
-    const QString folder = QFileInfo(f.iniPath()).absolutePath();
-    switch (SettingsPlace(place)) {
-    case SettingsFile:
-    case UnreadableFile:
-    case LockedFolder:
-        QVERIFY(QDir().mkpath(folder));
-        {
-            QFile file(f.iniPath());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        if (place == UnreadableFile)
-            QVERIFY(QFile::setPermissions(f.iniPath(), QFile::WriteOwner));
-        if (place == LockedFolder)
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        break;
-    case FolderForFile: QVERIFY(QDir().mkpath(f.iniPath())); break;
-    case FileForFolder:
-        QVERIFY(QDir().mkpath(f.folder.filePath(QStringLiteral("config"))));
-        QVERIFY(QFile(f.folder.filePath(QStringLiteral("config/ZorbixGames"))).open(QIODevice::WriteOnly));
-        break;
-    }
-    QStringList shown;
-    const auto readBox = [&shown](QWidget *w) {
-        shown << qobject_cast<QMessageBox *>(w)->text();
-        DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
-    };
-    for (int i = 0; i < boxesAtStart; ++i)
-        f.answers.then(readBox);
-    QVERIFY(f.create());
-    if (f.form->Tongue == -1)
-        f.answers.press(QStringLiteral("EnglishBtn"));
-    f.answers.press(QStringLiteral("OKBtn"));
-    f.form->show();
-    QTRY_VERIFY(!f.form->FirstPaint && f.answers.done());
-    QCOMPARE(f.form->CurrentLevel, level);
-    f.answers.clear();
-    f.key(Qt::Key_Right);
-    QCOMPARE(f.form->board.heroColumn, 3);
-    f.answerQuitWithoutSaving();
-    for (qsizetype i = boxesAtStart; i < told.size(); ++i)
-        f.answers.then(readBox);
-    QVERIFY(f.form->close());
-    QTRY_VERIFY(f.answers.done());
-    QCOMPARE(shown, told);
-    if (told.size() == boxesAtStart) {
-        const QString text = f.settingsText();
-        for (const QString &line : {QStringLiteral("sound=1"), QStringLiteral("level=%1").arg(level),
-                                    QStringLiteral("tongue=%1").arg(f.form->Tongue), QStringLiteral("save=")})
-            QVERIFY2(text.contains(line), qPrintable(text));
-    }
-    if (place == LockedFolder)
-        QCOMPARE(f.settingsText().toUtf8(), content); // kept as it was
-}
-
-void TestMainWindow::stripClickFollowsTheHiddenLink()
-{
-    MainFormFixture f;
-    f.start(2, Crossing);
-    QList<QUrl> opened;
-    f.form->ZXBLabel->setOpener([&](const QUrl &url) { return opened << url, false; });
-    QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(400, 7));
-    QCOMPARE(opened, QList<QUrl>{QUrl(InfoTexts::Homepage)});
-    // Refused: later clicks do nothing, nothing is said, and the game goes on.
-    QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(opened.size(), 1);
-    QVERIFY(!f.form->ZXBLabel->isVisible());
-    f.key(Qt::Key_Right);
-    QCOMPARE(f.form->board.heroColumn, 3);
-    QVERIFY(f.answers.seen().isEmpty());
-}
-
-void TestMainWindow::noTimerForTheStrip()
-{
-    MainFormFixture f;
-    f.writeLevels(2, Crossing);
-    f.writeSettings(QStringLiteral("tongue=0\n"));
-    QString shown;
-    f.answers.then(readBox(&shown, QStringLiteral("OK")));
-    QVERIFY(f.create([](TMainForm &form) { form.zxbScroll->setTimerStarter([](int) { return 0; }); }));
-    QTRY_VERIFY(f.answers.done());
-    QCOMPARE(shown, QStringLiteral(u"Fehler|Nicht genügend Timer verfügbar"));
-    // The strip keeps its first frame; the stars twinkle all the same.
-    QTest::qWait(250);
-    QVERIFY(!f.form->zxbScroll->isRunning());
-    QCOMPARE(f.form->zxbScroll->position(), 0);
-    QVERIFY(f.form->Timer->isActive());
-}
-
-void TestMainWindow::anyWindowSizeDraws_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("1 x 1") << QSize(1, 1);
-    QTest::newRow("4000 x 3000") << QSize(4000, 3000);
-}
-
-void TestMainWindow::anyWindowSizeDraws()
-{
-    QFETCH(QSize, size);
-    MainFormFixture f;
-    f.start(2, Crossing);
-    f.form->setMinimumSize(0, 0);
-    f.form->resize(size);
-    QTRY_COMPARE(f.form->size(), size);
-    QTest::qWait(250); // the full repaint, and a few ticks of both timers
-    QCOMPARE(f.form->zxbScroll->frame().size(), f.form->zxbScroll->size());
-    if (size.height() > 100)
-        QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

@@ -23,63 +23,58 @@ int textPixels(const QImage &frame)
 class TestMarquee : public QObject {
     Q_OBJECT
 private slots:
-    void textX_data();
-    void textX();
-    void passLoopsFrom1501To1();
-};
-
-void TestMarquee::textX_data()
-{
-    QTest::addColumn<int>("stripWidth");
-    QTest::addColumn<int>("textWidth");
-    QTest::addColumn<int>("p");
-    QTest::addColumn<int>("x");
-    // 494 + 1006 = 1500: one pixel per step.
-    QTest::newRow("p 0: just outside the right edge") << 494 << 1006 << 0 << 494;
-    QTest::newRow("p 1: one pixel in") << 494 << 1006 << 1 << 493;
-    QTest::newRow("p 1500: just gone at the left") << 494 << 1006 << 1500 << -1006;
-    QTest::newRow("p 1501: one pixel further out") << 494 << 1006 << 1501 << -1007;
-    QTest::newRow("2.5 rounds down to even") << 3 << 2 << 750 << 0;
-    QTest::newRow("3.5 rounds up to even") << 5 << 2 << 750 << 2;
-}
-
-void TestMarquee::textX()
-{
-    QFETCH(int, stripWidth);
-    QFETCH(int, textWidth);
-    QFETCH(int, p);
-    QFETCH(int, x);
-    QCOMPARE(marqueeX(stripWidth, textWidth, p, MarqueeStrip::Steps), x);
-}
-
-void TestMarquee::passLoopsFrom1501To1()
-{
-    MarqueeStrip strip;
-    strip.resize(494, 15);
-    strip.setText(Line);
-    QVERIFY(strip.textWidth() > 200);
-    QCOMPARE(strip.textHeight(), QFontMetrics(strip.font()).height());
-    strip.start();
-    QVERIFY(strip.isRunning());
-    QCOMPARE(strip.position(), 0);
-    QCOMPARE(strip.textX(), 494);
-    QCOMPARE(textPixels(strip.frame()), 0); // black until the line enters
-
-    // Steps come here one by one; the strip's own timer gets no event loop.
-    const int tw = strip.textWidth();
-    for (int p = 1; p <= MarqueeStrip::Steps + 1; ++p) {
-        strip.step();
-        QCOMPARE(strip.textX(), marqueeX(494, tw, p, MarqueeStrip::Steps));
-        if (p == 300)
-            QVERIFY(textPixels(strip.frame()) > 0);
-        if (p == MarqueeStrip::Steps)
-            QCOMPARE(textPixels(strip.frame()), 0);
+    void textX_data()
+    {
+        QTest::addColumn<int>("stripWidth");
+        QTest::addColumn<int>("textWidth");
+        QTest::addColumn<int>("p");
+        QTest::addColumn<int>("x");
+        // 494 + 1006 = 1500: one pixel per step.
+        QTest::newRow("p 0: just outside the right edge") << 494 << 1006 << 0 << 494;
+        QTest::newRow("p 1: one pixel in") << 494 << 1006 << 1 << 493;
+        QTest::newRow("p 1500: just gone at the left") << 494 << 1006 << 1500 << -1006;
+        QTest::newRow("p 1501: one pixel further out") << 494 << 1006 << 1501 << -1007;
+        QTest::newRow("2.5 rounds down to even") << 3 << 2 << 750 << 0;
+        QTest::newRow("3.5 rounds up to even") << 5 << 2 << 750 << 2;
     }
-    QCOMPARE(strip.position(), 0);
-    strip.step();
-    QCOMPARE(strip.position(), 1);
-    QCOMPARE(strip.textX(), marqueeX(494, tw, 1, MarqueeStrip::Steps));
-}
+
+    void textX()
+    {
+        QFETCH(int, stripWidth);
+        QFETCH(int, textWidth);
+        QFETCH(int, p);
+        QTEST(marqueeX(stripWidth, textWidth, p, MarqueeStrip::Steps), "x");
+    }
+
+    void passLoopsFrom1501To1()
+    {
+        MarqueeStrip strip;
+        strip.resize(494, 15);
+        strip.setText(Line);
+        QVERIFY(strip.textWidth() > 200);
+        QCOMPARE(strip.textHeight(), QFontMetrics(strip.font()).height());
+        strip.start();
+        QVERIFY(strip.isRunning());
+        QCOMPARE(strip.position(), 0);
+        QCOMPARE(strip.textX(), 494);
+        QCOMPARE(textPixels(strip.frame()), 0); // black until the line enters
+
+        // Steps come here one by one; the strip's own timer gets no event loop.
+        const int tw = strip.textWidth();
+        for (int p = 1; p <= MarqueeStrip::Steps + 1; ++p) {
+            strip.step();
+            QCOMPARE(strip.textX(), marqueeX(494, tw, p, MarqueeStrip::Steps));
+            if (p == 300)
+                QVERIFY(textPixels(strip.frame()) > 0);
+            if (p == MarqueeStrip::Steps)
+                QCOMPARE(textPixels(strip.frame()), 0);
+        }
+        QCOMPARE(strip.position(), 0);
+        strip.step();
+        QCOMPARE(strip.position(), 1);
+        QCOMPARE(strip.textX(), marqueeX(494, tw, 1, MarqueeStrip::Steps));
+    }
+};
 
 QTEST_MAIN(TestMarquee)
 #include "test_marquee.moc"

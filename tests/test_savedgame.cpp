@@ -6,10 +6,7 @@
 
 #include "asplayer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
 #include <cstdint>
@@ -18,22 +15,8 @@
 
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFileBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 /// A table whose every flag differs, with negative, large and zero flags
 /// and flags above any level count.
@@ -113,7 +96,6 @@ class TestSavedGame : public QObject {
     QTemporaryDir m_dir;
 
     enum Place { LockedFolder, LockedFolderAndFile, FullDisk, FileSizeLimit, FileForFolder, FolderForFile, PipeForFile };
-    enum Unreadable { Nothing, NoPath, AFolder, APipe, LockedFile };
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -178,7 +160,7 @@ private slots:
         for (int i = 0; i < size; ++i)
             content[i] = char(i + 1);
         const QString file = path(QStringLiteral("odd-%1.zhx").arg(size));
-        QVERIFY(writeFileBytes(file, content));
+        QVERIFY(put(file, Put::File, content));
         // What a reader should see: the bytes it takes, then zeros.
         const auto seen = [&](int taken) { return content.first(taken) + QByteArray(SavedGameSize - taken, '\0'); };
 
@@ -210,11 +192,8 @@ private slots:
         QFETCH(int, place);
         QFETCH(bool, saved);
         QTemporaryDir dir;
-        std::optional<AsPlayer> player;
-        if (place == LockedFolder || place == LockedFolderAndFile) {
-            player.emplace(QStringList{dir.path()});
-            REQUIRE_PLAYER(*player);
-        }
+        AsPlayer player({dir.path()}, place == LockedFolder || place == LockedFolderAndFile);
+        REQUIRE_PLAYER(player);
         const QString folder = dir.filePath("saves");
         QVERIFY(QDir().mkpath(folder));
         QString file = folder + QStringLiteral("/old.zhx");
@@ -230,12 +209,12 @@ private slots:
             QVERIFY(writeSavedGame(file, old));
             if (place == LockedFolderAndFile)
                 QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
-            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(put(folder, Put::LockedFolder));
             break;
         case FullDisk:
             disk.emplace(folder);
             if (!disk->failure.isEmpty())
-                QSKIP(qPrintable(disk->failure + QStringLiteral("; the file size limit row tries a failed write")));
+                CANNOT_RUN(disk->failure + QStringLiteral("; the file size limit row tries a failed write"));
             QVERIFY(writeSavedGame(file, old));
             disk->fill();
             break;
@@ -243,16 +222,13 @@ private slots:
             QVERIFY(writeSavedGame(file, old));
             break;
         case FileForFolder:
-            QVERIFY(writeFileBytes(folder + QStringLiteral("/plain"), "x"));
+            QVERIFY(put(folder + QStringLiteral("/plain"), Put::File, "x"));
             file = folder + QStringLiteral("/plain/game.zhx");
             before = std::nullopt;
             break;
         case FolderForFile:
-            QVERIFY(QDir().mkpath(file));
-            before = std::nullopt;
-            break;
         case PipeForFile:
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+            QVERIFY(put(file, place == PipeForFile ? Put::Pipe : Put::Folder));
             before = std::nullopt;
             break;
         }
@@ -277,13 +253,15 @@ private slots:
 
     void unreadablePaths_data()
     {
-        QTest::addColumn<int>("place");
+        QTest::addColumn<Put>("what");
+        QTest::addColumn<QString>("name"); // of the file in a folder of its own
         QTest::addColumn<int>("atStart");
-        QTest::newRow("nothing there: skipped") << int(Nothing) << int(AutoLoadStatus::Missing);
-        QTest::newRow("no path at all: skipped") << int(NoPath) << int(AutoLoadStatus::Missing);
-        QTest::newRow("a folder: skipped") << int(AFolder) << int(AutoLoadStatus::Missing);
-        QTest::newRow("a named pipe: skipped, never opened") << int(APipe) << int(AutoLoadStatus::Missing);
-        QTest::newRow("a file the player may not read") << int(LockedFile) << int(AutoLoadStatus::Unreadable);
+        const int missing = int(AutoLoadStatus::Missing);
+        QTest::newRow("nothing there: skipped") << Put::Nothing << "game.zhx" << missing;
+        QTest::newRow("no path at all: skipped") << Put::Nothing << "" << missing;
+        QTest::newRow("a folder: skipped") << Put::Folder << "game.zhx" << missing;
+        QTest::newRow("a named pipe: skipped, never opened") << Put::Pipe << "game.zhx" << missing;
+        QTest::newRow("a file the player may not read") << Put::UnreadableFile << "game.zhx" << int(AutoLoadStatus::Unreadable);
     }
 
     /** Only a regular file counts as a saved game being there: anything else
@@ -291,26 +269,16 @@ private slots:
      *  a file that cannot be read is told apart. */
     void unreadablePaths()
     {
-        QFETCH(int, place);
-        QFETCH(int, atStart);
+        QFETCH(Put, what);
+        QFETCH(QString, name);
         QTemporaryDir dir;
-        QString file = dir.filePath("game.zhx");
-        std::optional<AsPlayer> player;
-        switch (Unreadable(place)) {
-        case Nothing: break;
-        case NoPath: file.clear(); break;
-        case AFolder: QVERIFY(QDir().mkpath(file)); break;
-        case APipe: QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0); break;
-        case LockedFile:
-            player.emplace(QStringList{dir.path()});
-            REQUIRE_PLAYER(*player);
-            QVERIFY(writeSavedGame(file, mixedTable()));
-            QVERIFY(QFile::setPermissions(file, {}));
-            break;
-        }
+        AsPlayer player({dir.path()}, what == Put::UnreadableFile);
+        REQUIRE_PLAYER(player);
+        const QString file = name.isEmpty() ? QString() : dir.filePath(name);
+        QVERIFY(name.isEmpty() || put(file, what, savedGameBytes(mixedTable())));
         QCOMPARE(readSavedGameForLoad(file), std::nullopt);
         const AutoLoadResult result = readSavedGameAtStart(file);
-        QCOMPARE(int(result.status), atStart);
+        QTEST(int(result.status), "atStart");
         QCOMPARE(result.table, SolvedTable{});
     }
 
@@ -335,8 +303,7 @@ private slots:
     void extension()
     {
         QFETCH(QString, chosen);
-        QFETCH(QString, expected);
-        QCOMPARE(withSavedGameExtension(chosen), expected);
+        QTEST(withSavedGameExtension(chosen), "expected");
     }
 };
 

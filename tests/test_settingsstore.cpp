@@ -6,15 +6,11 @@
 
 #include "asplayer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 #include <optional>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -45,19 +41,7 @@ class TestSettingsStore : public QObject {
     QString programFolder() const { return m_config->filePath(QStringLiteral("ZorbixGames/ZorbixHoplix")); }
     QString iniPath() const { return programFolder() + QStringLiteral("/V1.ini"); }
 
-    void writeIniText(const QByteArray &text)
-    {
-        QVERIFY(QDir().mkpath(programFolder()));
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(text), text.size());
-    }
-
-    QByteArray iniText() const
-    {
-        QFile file(iniPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeIniText(const QByteArray &text) { QVERIFY(put(iniPath(), Put::File, text)); }
 
     QStringList configEntries() const
     {
@@ -104,7 +88,7 @@ private slots:
             store.WriteInteger(Common, "negative", -1);
             store.WriteString(Common, "save", save);
         }
-        const QString text = QString::fromUtf8(iniText());
+        const QString text = QString::fromUtf8(fileBytes(iniPath()));
         QVERIFY2(text.startsWith(QStringLiteral("[common]\n")), qPrintable(text));
         for (const char *line : {"sound=0\n", "level=12\n", "negative=-1\n"})
             QVERIFY2(text.contains(QLatin1String(line)), line);
@@ -167,8 +151,7 @@ private slots:
     void parseInteger()
     {
         QFETCH(QString, text);
-        QFETCH(std::optional<qint32>, expected);
-        QCOMPARE(SettingsStore::parseInteger(text), expected);
+        QTEST(SettingsStore::parseInteger(text), "expected");
     }
 
     void readStoredText_data()
@@ -212,7 +195,7 @@ private slots:
         QCOMPARE(settingsErrorOf([&] { store.ReadString(Common, "level", QString()); }), badType);
         store.WriteInteger(Common, "level", 5);
         QCOMPARE(store.ReadInteger(Common, "level", 1), 5);
-        QVERIFY(iniText().contains("level=5\n"));
+        QVERIFY(fileBytes(iniPath()).contains("level=5\n"));
         QCOMPARE(store.ReadString(Common, "MainForm", QString()), QStringLiteral("200,0,1,640,480,3,4"));
     }
 
@@ -236,7 +219,7 @@ private slots:
      *  cannot create the section. */
     void fileInPlaceOfFolder()
     {
-        QVERIFY(QFile(m_config->filePath(QStringLiteral("ZorbixGames"))).open(QIODevice::WriteOnly));
+        QVERIFY(put(m_config->filePath(QStringLiteral("ZorbixGames")), Put::File));
         SettingsStore store;
         QCOMPARE(store.ReadInteger(Common, "level", 1), 1);
         QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "level", 3); }), CannotCreate);
@@ -260,20 +243,12 @@ private slots:
     void oddPlaces()
     {
         QFETCH(bool, pipe);
-        QFETCH(std::optional<QString>, readError);
         QFETCH(qint32, level);
-        std::optional<AsPlayer> player;
-        if (pipe) {
-            QVERIFY(QDir().mkpath(programFolder()));
-            QCOMPARE(::mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
-        } else {
-            player.emplace(QStringList{m_config->path()});
-            REQUIRE_PLAYER(*player);
-            writeIniText("[common]\nlevel=4\n");
-            QVERIFY(QFile::setPermissions(iniPath(), QFile::ReadOwner));
-        }
+        AsPlayer player({m_config->path()}, !pipe);
+        REQUIRE_PLAYER(player);
+        QVERIFY(put(iniPath(), pipe ? Put::Pipe : Put::ReadOnlyFile, "[common]\nlevel=4\n"));
         SettingsStore store;
-        QCOMPARE(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }), readError);
+        QTEST(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }), "readError");
         QCOMPARE(store.ReadInteger(Common, "level", 1), level);
         QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "level", 3); }), std::optional(CannotCreate));
         QCOMPARE(store.ReadInteger(Common, "level", 1), level);
@@ -284,16 +259,15 @@ private slots:
     void deleteInOddPlaces()
     {
         {
-            std::optional<AsPlayer> player;
-            player.emplace(QStringList{m_config->path()});
-            REQUIRE_PLAYER(*player);
+            AsPlayer player({m_config->path()});
+            REQUIRE_PLAYER(player);
             writeIniText("[common]\nMainFormFont=x\n");
-            QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(put(programFolder(), Put::LockedFolder));
             QCOMPARE(settingsErrorOf([] { SettingsStore().DeleteValue(Common, "MainFormFont"); }), CannotCreate);
             QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
             QVERIFY(QFile::remove(iniPath()));
         }
-        QVERIFY(QDir().mkpath(iniPath()));
+        QVERIFY(put(iniPath(), Put::Folder));
         QCOMPARE(settingsErrorOf([] { SettingsStore().DeleteValue(Common, "MainFormFont"); }), std::nullopt);
     }
 };

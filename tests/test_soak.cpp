@@ -15,7 +15,6 @@
 #include "view/progressgauge.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QToolButton>
@@ -86,9 +85,7 @@ private:
                 files->reject();
                 return QStringLiteral("cancel");
             }
-            files->setDirectory(m_folder);
-            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(m_fileNames[k]);
-            static_cast<QDialog *>(files)->accept(); // as the Save or Open button does
+            DialogAnswerer::chooseFile(files, m_folder + QLatin1Char('/') + m_fileNames[k]);
             return m_fileNames[k];
         }
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
@@ -140,14 +137,215 @@ struct Before {
 class TestSoak : public QObject {
     Q_OBJECT
 private slots:
-    void randomSession();
+    void randomSession()
+    {
+        const unsigned seed = qEnvironmentVariableIsSet("ZHOP_SOAK_SEED") ? qEnvironmentVariableIntValue("ZHOP_SOAK_SEED") : 20261208u;
+        const int count = qEnvironmentVariableIsSet("ZHOP_SOAK_EVENTS") ? qEnvironmentVariableIntValue("ZHOP_SOAK_EVENTS") : 10000;
+        m_random.seed(seed);
+
+        QVERIFY(put(m_f.programFolder() + QStringLiteral("/zhop.dat"), Put::File, fileBytes(ZHOP_DAT)));
+        m_f.writeSettings(QStringLiteral("tongue=0\n"));
+        // Saved games to load and names to save under: a short file, negative
+        // flags, a folder of a saved game's name, one that is not there.
+        const QString saves = m_f.folder.filePath(QStringLiteral("saves"));
+        QVERIFY(put(saves + QStringLiteral("/folder.zhx"), Put::Folder));
+        QVERIFY(put(saves + QStringLiteral("/short.zhx"), Put::File, QByteArray("\1\0\0\0\1", 5)));
+        SolvedTable flags;
+        flags.flags.fill(-1);
+        QVERIFY(writeSavedGame(saves + QStringLiteral("/negative.zhx"), flags));
+        flags.flags.fill(1);
+        flags[1] = 0; // solving level 1 brings the all-levels notice
+        QVERIFY(writeSavedGame(saves + QStringLiteral("/nearly-all.zhx"), flags));
+        m_f.start();
+        m_f.answers.stop();
+
+        RandomAnswerer answers(m_random, saves, {"week", "week.zhx", "other.sav", "short.zhx", "negative.zhx",
+                                                 "nearly-all.zhx", "folder.zhx", "gone.zhx"});
+        m_answers = &answers;
+        QList<QPair<int, std::function<QString()>>> kinds = events();
+        std::map<QString, int> shown; // windows answered, by class, for the closing line
+        int total = 0;
+        for (const auto &kind : kinds)
+            total += kind.first;
+
+        for (int n = 1; n <= count; ++n) {
+            const Before before{m_f.form->CurrentLevel, m_f.form->State, m_f.form->SolvedFlags};
+            answers.answers.clear();
+            QString event;
+            if (m_guidedRun > 0) {
+                --m_guidedRun;
+                event = guidedKey();
+            } else {
+                int roll = pick(total);
+                auto kind = kinds.begin();
+                while (roll >= kind->first)
+                    roll -= kind++->first;
+                event = kind->second();
+            }
+            QCoreApplication::processEvents();
+            const QString problem = broken(before, event);
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(n).arg(event, problem)));
+            for (const RandomAnswerer::Answer &answer : answers.answers)
+                ++shown[answer.window];
+        }
+        QStringList summary;
+        for (const auto &[window, times] : shown)
+            summary << QStringLiteral("%1 %2").arg(times).arg(window);
+        qInfo("seed %u: %d events, %d levels solved at the end; answered %s", seed, count,
+              progressCount(m_f.form->SolvedFlags, m_f.form->LevelCount), qPrintable(summary.join(u", ")));
+
+        // The real close: Yes to the quit question, the save dialog and the info
+        // dialog answered at random.
+        answers.quitAllowed = true;
+        QVERIFY2(m_f.form->close(), qPrintable(QStringLiteral("seed %1: the game did not close").arg(seed)));
+        const TMainForm &m = *m_f.form;
+        const SettingsStore written;
+        const QString common = QStringLiteral("common");
+        const QString at = QStringLiteral("seed %1: the settings written at the close").arg(seed);
+        QVERIFY2(written.ReadBool(common, "sound", !m.soundOn()) == m.soundOn(), qPrintable(at));
+        QVERIFY2(written.ReadInteger(common, "level", 0) == m.CurrentLevel, qPrintable(at));
+        QVERIFY2(written.ReadInteger(common, "tongue", -2) == m.Tongue, qPrintable(at));
+        QVERIFY2(written.ReadString(common, "save", QStringLiteral("?")) == m.SavedGamePath, qPrintable(at));
+    }
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    QList<QPair<int, std::function<QString()>>> events();
-    QString pressKey(int key, Qt::KeyboardModifiers modifiers);
-    QString guidedKey();
-    QString broken(const Before &before, const QString &event);
+    /// The kinds of event with their weights.
+    QList<QPair<int, std::function<QString()>>> events()
+    {
+        TMainForm &m = *m_f.form;
+        return {
+            {20, [this] { return pressKey(Qt::Key_Left + pick(4), pick(3) ? Qt::NoModifier : Qt::ShiftModifier); }},
+            {5, [this] {
+                 const int others[] = {Qt::Key_Space, Qt::Key_A, Qt::Key_Shift, Qt::Key_Return, Qt::Key_F5, Qt::Key_Tab};
+                 return pressKey(others[pick(6)], Qt::NoModifier);
+             }},
+            {3, [this] {
+                 m_guidedRun = 64; // the next keys too, till the level is solved or left
+                 return guidedKey();
+             }},
+            {25, [this, &m] {
+                 const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+                 const QPoint at = pick(4) ? heroRect(m.units, pick(10) - 1, pick(10) - 1).center()
+                                           : QPoint(pick(m.box->width()), pick(m.box->height()));
+                 QTest::mouseClick(m.box, buttons[pick(3)], Qt::NoModifier, at);
+                 return QStringLiteral("click at %1,%2").arg(at.x()).arg(at.y());
+             }},
+            {15, [this, &m] {
+                 QToolButton *buttons[] = {m.tools->NewGameBtn, m.tools->RestartBtn, m.tools->LoadBtn,
+                                           m.tools->SaveBtn,    m.tools->SoundBtn,   m.tools->ExitBtn,
+                                           m.tools->sDownBtn,   m.tools->sUpBtn,     m.tools->TongueBtn,
+                                           m.tools->RulesBtn,   m.tools->InfoBtn};
+                 QToolButton *button = buttons[pick(11)];
+                 button->click();
+                 return button->objectName();
+             }},
+            {10, [this, &m] {
+                 QScrollBar *selector = m.tools->levelscroll;
+                 const QPoint at(pick(selector->width()), selector->height() / 2);
+                 QTest::mouseClick(selector, Qt::LeftButton, Qt::NoModifier, at);
+                 return QStringLiteral("selector at %1").arg(at.x());
+             }},
+        };
+    }
+
+    QString pressKey(int key, Qt::KeyboardModifiers modifiers)
+    {
+        // Without a window manager nothing gives the activation back to the
+        // main window when a dialog closes.
+        if (QApplication::activeWindow() != m_f.form.get())
+            QApplication::setActiveWindow(m_f.form.get());
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_f.form->DummyMemo;
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        return QStringLiteral("key %1%2 to %3")
+            .arg(modifiers ? QStringLiteral("Shift+") : QString())
+            .arg(QKeySequence(key).toString(), target->objectName());
+    }
+
+    /// A key from a way through the level when the board is still on it, so
+    /// that levels get solved too; a random arrow otherwise.
+    QString guidedKey()
+    {
+        const TMainForm &m = *m_f.form;
+        const Board start = loadBoard(m.LevelSet[m.CurrentLevel - 1]);
+        if (m.State == GameState::Playing && sameBoard(m.board, start)) {
+            m_guideLevel = m.CurrentLevel;
+            m_guideStep = 0;
+            m_guideBoard = start;
+            if (!m_solutions.count(m.CurrentLevel))
+                m_solutions[m.CurrentLevel] = analyseLevel(m.LevelSet[m.CurrentLevel - 1], {1, true, false}).moves;
+        }
+        if (m_guideLevel != m.CurrentLevel || !sameBoard(m.board, m_guideBoard) || m.State != GameState::Playing) {
+            m_guidedRun = 0;
+            return pressKey(Qt::Key_Left + pick(4), Qt::NoModifier);
+        }
+        const std::vector<Move> &moves = m_solutions[m_guideLevel];
+        if (m_guideStep == moves.size()) {
+            m_guidedRun = 0;
+            return pressKey(Qt::Key_Space, Qt::NoModifier); // the last platform
+        }
+        const Move move = moves[m_guideStep++];
+        const int target = jumpTarget(cellIndex(m_guideBoard.heroColumn, m_guideBoard.heroRow), move);
+        applyJump(m_guideBoard, Cell{target / BoardSide, target % BoardSide});
+        const int keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+        return pressKey(keys[int(move.arrow)], move.longJump ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+
+    /// What is wrong after an event, or nothing.
+    QString broken(const Before &before, const QString &event)
+    {
+        const TMainForm &m = *m_f.form;
+        const RandomAnswerer &a = *m_answers;
+        if (!onBoard(m.board.heroColumn, m.board.heroRow))
+            return QStringLiteral("the hero stands off the board");
+        if (m.CurrentLevel < 1 || m.CurrentLevel > m.LevelCount)
+            return QStringLiteral("CurrentLevel %1 is no level").arg(m.CurrentLevel);
+        if (m.tools->levelscroll->value() != m.CurrentLevel)
+            return QStringLiteral("the selector shows level %1").arg(m.tools->levelscroll->value());
+        if (m.gsol->position() != progressCount(m.SolvedFlags, m.LevelCount))
+            return QStringLiteral("the progress bar stands at %1").arg(m.gsol->position());
+        if (m.tools->levelbox->picture() != levelDisplayImage(m_glyphs, m.CurrentLevel, m.SolvedFlags.isSolved(m.CurrentLevel)))
+            return QStringLiteral("the level display shows another level or state");
+        if (QWidget *open = QApplication::activeModalWidget())
+            return QStringLiteral("%1 was left open").arg(QString::fromLatin1(open->metaObject()->className()));
+        // A pixel of the hero that no star can touch (stars keep to x or y
+        // divisible by 3).
+        QPoint hero = heroRect(m.units, m.board.heroColumn, m.board.heroRow).center();
+        while (hero.x() % 3 == 0 || hero.y() % 3 == 0)
+            hero += QPoint(hero.x() % 3 == 0, hero.y() % 3 == 0);
+        if (m.box->canvas().pixelColor(hero) != HeroColor)
+            return QStringLiteral("the hero is not drawn where he stands");
+
+        // The state follows from the dialogs shown.
+        GameState state = before.state;
+        int level = m.CurrentLevel;
+        if (a.answered("TLostLevelDlg"))
+            state = a.answered("TLostLevelDlg", "YesBtn") ? GameState::Playing : GameState::Lost;
+        if (a.answered("TAllLevelsDlg"))
+            state = GameState::Solved;
+        if (a.answered("TNextLevelDlg")) {
+            const bool next = a.answered("TNextLevelDlg", "YesBtn") && before.level < m.LevelCount;
+            state = next ? GameState::Playing : GameState::Solved;
+            level = next ? before.level + 1 : before.level;
+        }
+        const bool levelStarted = m.State == GameState::Playing && before.state != GameState::Playing;
+        if (m.State != state && !levelStarted)
+            return QStringLiteral("the game is in state %1 after %2").arg(int(m.State)).arg(event);
+        if (m.CurrentLevel != level)
+            return QStringLiteral("level %1 after the next-level question on level %2").arg(m.CurrentLevel).arg(before.level);
+
+        // The solved flags change only by a solve, a new game or a load.
+        SolvedTable expected = before.flags;
+        if (a.answered("TNextLevelDlg") || a.answered("TAllLevelsDlg"))
+            expected[before.level] = 1;
+        if (a.answered("TRestartDlg", "OKBtn"))
+            clearProgress(expected, m.LevelCount);
+        const bool loaded = event == QLatin1String("LoadBtn") && a.answered("QFileDialog") && !a.answered("QFileDialog", "cancel");
+        if (!loaded && m.SolvedFlags != expected)
+            return QStringLiteral("the solved flags are not what a solve, a new game or a load makes them");
+        return {};
+    }
+
 
     MainFormFixture m_f;
     std::mt19937 m_random;
@@ -160,216 +358,6 @@ private:
     Board m_guideBoard;
     int m_guidedRun = 0; ///< guided keys still to come
 };
-
-QString TestSoak::pressKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    // Without a window manager nothing gives the activation back to the
-    // main window when a dialog closes.
-    if (QApplication::activeWindow() != m_f.form.get())
-        QApplication::setActiveWindow(m_f.form.get());
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_f.form->DummyMemo;
-    QTest::keyClick(target, Qt::Key(key), modifiers);
-    return QStringLiteral("key %1%2 to %3")
-        .arg(modifiers ? QStringLiteral("Shift+") : QString())
-        .arg(QKeySequence(key).toString(), target->objectName());
-}
-
-/// A key from a way through the level when the board is still on it, so
-/// that levels get solved too; a random arrow otherwise.
-QString TestSoak::guidedKey()
-{
-    const TMainForm &m = *m_f.form;
-    const Board start = loadBoard(m.LevelSet[m.CurrentLevel - 1]);
-    if (m.State == GameState::Playing && sameBoard(m.board, start)) {
-        m_guideLevel = m.CurrentLevel;
-        m_guideStep = 0;
-        m_guideBoard = start;
-        if (!m_solutions.count(m.CurrentLevel))
-            m_solutions[m.CurrentLevel] = analyseLevel(m.LevelSet[m.CurrentLevel - 1], {1, true, false}).moves;
-    }
-    if (m_guideLevel != m.CurrentLevel || !sameBoard(m.board, m_guideBoard) || m.State != GameState::Playing) {
-        m_guidedRun = 0;
-        return pressKey(Qt::Key_Left + pick(4), Qt::NoModifier);
-    }
-    const std::vector<Move> &moves = m_solutions[m_guideLevel];
-    if (m_guideStep == moves.size()) {
-        m_guidedRun = 0;
-        return pressKey(Qt::Key_Space, Qt::NoModifier); // the last platform
-    }
-    const Move move = moves[m_guideStep++];
-    const int target = jumpTarget(cellIndex(m_guideBoard.heroColumn, m_guideBoard.heroRow), move);
-    applyJump(m_guideBoard, Cell{target / BoardSide, target % BoardSide});
-    const int keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
-    return pressKey(keys[int(move.arrow)], move.longJump ? Qt::ShiftModifier : Qt::NoModifier);
-}
-
-/// The kinds of event with their weights.
-QList<QPair<int, std::function<QString()>>> TestSoak::events()
-{
-    TMainForm &m = *m_f.form;
-    return {
-        {20, [this] { return pressKey(Qt::Key_Left + pick(4), pick(3) ? Qt::NoModifier : Qt::ShiftModifier); }},
-        {5, [this] {
-             const int others[] = {Qt::Key_Space, Qt::Key_A, Qt::Key_Shift, Qt::Key_Return, Qt::Key_F5, Qt::Key_Tab};
-             return pressKey(others[pick(6)], Qt::NoModifier);
-         }},
-        {3, [this] {
-             m_guidedRun = 64; // the next keys too, till the level is solved or left
-             return guidedKey();
-         }},
-        {25, [this, &m] {
-             const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-             const QPoint at = pick(4) ? heroRect(m.units, pick(10) - 1, pick(10) - 1).center()
-                                       : QPoint(pick(m.box->width()), pick(m.box->height()));
-             QTest::mouseClick(m.box, buttons[pick(3)], Qt::NoModifier, at);
-             return QStringLiteral("click at %1,%2").arg(at.x()).arg(at.y());
-         }},
-        {15, [this, &m] {
-             QToolButton *buttons[] = {m.tools->NewGameBtn, m.tools->RestartBtn, m.tools->LoadBtn,
-                                       m.tools->SaveBtn,    m.tools->SoundBtn,   m.tools->ExitBtn,
-                                       m.tools->sDownBtn,   m.tools->sUpBtn,     m.tools->TongueBtn,
-                                       m.tools->RulesBtn,   m.tools->InfoBtn};
-             QToolButton *button = buttons[pick(11)];
-             button->click();
-             return button->objectName();
-         }},
-        {10, [this, &m] {
-             QScrollBar *selector = m.tools->levelscroll;
-             const QPoint at(pick(selector->width()), selector->height() / 2);
-             QTest::mouseClick(selector, Qt::LeftButton, Qt::NoModifier, at);
-             return QStringLiteral("selector at %1").arg(at.x());
-         }},
-    };
-}
-
-/// What is wrong after an event, or nothing.
-QString TestSoak::broken(const Before &before, const QString &event)
-{
-    const TMainForm &m = *m_f.form;
-    const RandomAnswerer &a = *m_answers;
-    if (!onBoard(m.board.heroColumn, m.board.heroRow))
-        return QStringLiteral("the hero stands off the board");
-    if (m.CurrentLevel < 1 || m.CurrentLevel > m.LevelCount)
-        return QStringLiteral("CurrentLevel %1 is no level").arg(m.CurrentLevel);
-    if (m.tools->levelscroll->value() != m.CurrentLevel)
-        return QStringLiteral("the selector shows level %1").arg(m.tools->levelscroll->value());
-    if (m.gsol->position() != progressCount(m.SolvedFlags, m.LevelCount))
-        return QStringLiteral("the progress bar stands at %1").arg(m.gsol->position());
-    if (m.tools->levelbox->picture() != levelDisplayImage(m_glyphs, m.CurrentLevel, m.SolvedFlags.isSolved(m.CurrentLevel)))
-        return QStringLiteral("the level display shows another level or state");
-    if (QWidget *open = QApplication::activeModalWidget())
-        return QStringLiteral("%1 was left open").arg(QString::fromLatin1(open->metaObject()->className()));
-    // A pixel of the hero that no star can touch (stars keep to x or y
-    // divisible by 3).
-    QPoint hero = heroRect(m.units, m.board.heroColumn, m.board.heroRow).center();
-    while (hero.x() % 3 == 0 || hero.y() % 3 == 0)
-        hero += QPoint(hero.x() % 3 == 0, hero.y() % 3 == 0);
-    if (m.box->canvas().pixelColor(hero) != HeroColor)
-        return QStringLiteral("the hero is not drawn where he stands");
-
-    // The state follows from the dialogs shown.
-    GameState state = before.state;
-    int level = m.CurrentLevel;
-    if (a.answered("TLostLevelDlg"))
-        state = a.answered("TLostLevelDlg", "YesBtn") ? GameState::Playing : GameState::Lost;
-    if (a.answered("TAllLevelsDlg"))
-        state = GameState::Solved;
-    if (a.answered("TNextLevelDlg")) {
-        const bool next = a.answered("TNextLevelDlg", "YesBtn") && before.level < m.LevelCount;
-        state = next ? GameState::Playing : GameState::Solved;
-        level = next ? before.level + 1 : before.level;
-    }
-    const bool levelStarted = m.State == GameState::Playing && before.state != GameState::Playing;
-    if (m.State != state && !levelStarted)
-        return QStringLiteral("the game is in state %1 after %2").arg(int(m.State)).arg(event);
-    if (m.CurrentLevel != level)
-        return QStringLiteral("level %1 after the next-level question on level %2").arg(m.CurrentLevel).arg(before.level);
-
-    // The solved flags change only by a solve, a new game or a load.
-    SolvedTable expected = before.flags;
-    if (a.answered("TNextLevelDlg") || a.answered("TAllLevelsDlg"))
-        expected[before.level] = 1;
-    if (a.answered("TRestartDlg", "OKBtn"))
-        clearProgress(expected, m.LevelCount);
-    const bool loaded = event == QLatin1String("LoadBtn") && a.answered("QFileDialog") && !a.answered("QFileDialog", "cancel");
-    if (!loaded && m.SolvedFlags != expected)
-        return QStringLiteral("the solved flags are not what a solve, a new game or a load makes them");
-    return {};
-}
-
-void TestSoak::randomSession()
-{
-    const unsigned seed = qEnvironmentVariableIsSet("ZHOP_SOAK_SEED") ? qEnvironmentVariableIntValue("ZHOP_SOAK_SEED") : 20261208u;
-    const int count = qEnvironmentVariableIsSet("ZHOP_SOAK_EVENTS") ? qEnvironmentVariableIntValue("ZHOP_SOAK_EVENTS") : 10000;
-    m_random.seed(seed);
-
-    QDir().mkpath(m_f.programFolder());
-    QVERIFY(QFile::copy(ZHOP_DAT, m_f.programFolder() + QStringLiteral("/zhop.dat")));
-    m_f.writeSettings(QStringLiteral("tongue=0\n"));
-    // Saved games to load and names to save under: a short file, negative
-    // flags, a folder of a saved game's name, one that is not there.
-    const QString saves = m_f.folder.filePath(QStringLiteral("saves"));
-    QVERIFY(QDir().mkpath(saves + QStringLiteral("/folder.zhx")));
-    QFile shortSave(saves + QStringLiteral("/short.zhx"));
-    QVERIFY(shortSave.open(QIODevice::WriteOnly) && shortSave.write("\1\0\0\0\1", 5) == 5);
-    shortSave.close();
-    SolvedTable flags;
-    flags.flags.fill(-1);
-    QVERIFY(writeSavedGame(saves + QStringLiteral("/negative.zhx"), flags));
-    flags.flags.fill(1);
-    flags[1] = 0; // solving level 1 brings the all-levels notice
-    QVERIFY(writeSavedGame(saves + QStringLiteral("/nearly-all.zhx"), flags));
-    m_f.start();
-    m_f.answers.stop();
-
-    RandomAnswerer answers(m_random, saves, {"week", "week.zhx", "other.sav", "short.zhx", "negative.zhx",
-                                             "nearly-all.zhx", "folder.zhx", "gone.zhx"});
-    m_answers = &answers;
-    QList<QPair<int, std::function<QString()>>> kinds = events();
-    std::map<QString, int> shown; // windows answered, by class, for the closing line
-    int total = 0;
-    for (const auto &kind : kinds)
-        total += kind.first;
-
-    for (int n = 1; n <= count; ++n) {
-        const Before before{m_f.form->CurrentLevel, m_f.form->State, m_f.form->SolvedFlags};
-        answers.answers.clear();
-        QString event;
-        if (m_guidedRun > 0) {
-            --m_guidedRun;
-            event = guidedKey();
-        } else {
-            int roll = pick(total);
-            auto kind = kinds.begin();
-            while (roll >= kind->first)
-                roll -= kind++->first;
-            event = kind->second();
-        }
-        QCoreApplication::processEvents();
-        const QString problem = broken(before, event);
-        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(n).arg(event, problem)));
-        for (const RandomAnswerer::Answer &answer : answers.answers)
-            ++shown[answer.window];
-    }
-    QStringList summary;
-    for (const auto &[window, times] : shown)
-        summary << QStringLiteral("%1 %2").arg(times).arg(window);
-    qInfo("seed %u: %d events, %d levels solved at the end; answered %s", seed, count,
-          progressCount(m_f.form->SolvedFlags, m_f.form->LevelCount), qPrintable(summary.join(u", ")));
-
-    // The real close: Yes to the quit question, the save dialog and the info
-    // dialog answered at random.
-    answers.quitAllowed = true;
-    QVERIFY2(m_f.form->close(), qPrintable(QStringLiteral("seed %1: the game did not close").arg(seed)));
-    const TMainForm &m = *m_f.form;
-    const SettingsStore written;
-    const QString common = QStringLiteral("common");
-    const QString at = QStringLiteral("seed %1: the settings written at the close").arg(seed);
-    QVERIFY2(written.ReadBool(common, "sound", !m.soundOn()) == m.soundOn(), qPrintable(at));
-    QVERIFY2(written.ReadInteger(common, "level", 0) == m.CurrentLevel, qPrintable(at));
-    QVERIFY2(written.ReadInteger(common, "tongue", -2) == m.Tongue, qPrintable(at));
-    QVERIFY2(written.ReadString(common, "save", QStringLiteral("?")) == m.SavedGamePath, qPrintable(at));
-}
 
 QTEST_MAIN(TestSoak)
 #include "test_soak.moc"

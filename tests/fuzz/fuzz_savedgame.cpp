@@ -10,13 +10,7 @@
 #include "game/progress.h"
 #include "game/savedgame.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 namespace {
-
-/// Removed with everything in it when the run ends.
-QTemporaryDir folder;
 
 /// Flag i from bytes [4i, 4i + 4) of the first `taken` bytes, missing bytes 0.
 SolvedTable modelTable(const std::uint8_t *data, std::size_t taken)
@@ -57,19 +51,9 @@ void checkProgress(const SolvedTable &table, int levelCount, int current)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    return folder.isValid() ? 0 : 1;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString path = folder.filePath(QStringLiteral("game.zhx"));
-    {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        FUZZ_CHECK(file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size));
-    }
+    const QString path = inputFile(QStringLiteral("game.zhx"), data, size);
 
     const std::optional<SolvedTable> loaded = readSavedGameForLoad(path);
     FUZZ_CHECK(loaded);

@@ -9,14 +9,10 @@
 #include "settings/settingsstore.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
 const QString Common = QStringLiteral("common");
-/// Removed with everything in it when the run ends.
-QTemporaryDir folder;
 
 template <typename T, typename Read>
 T readOrDefault(Read read, T fallback)
@@ -44,7 +40,7 @@ extern "C" const char *__asan_default_options()
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     new QCoreApplication(*argc, *argv);
-    return folder.isValid() ? 0 : 1;
+    return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -52,12 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A new name for every input: Qt keeps what it read of a settings file
     // in memory and would take an old file's values for this one's.
     static int count = 0;
-    const QString path = folder.filePath(QStringLiteral("V1-%1.ini").arg(++count));
-    {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly));
-        FUZZ_CHECK(file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size));
-    }
+    const QString path = inputFile(QStringLiteral("V1-%1.ini").arg(++count), data, size);
 
     SettingsStore store(path);
     const qint32 tongue = readOrDefault([&] { return store.ReadInteger(Common, "tongue", -1); }, -1);
