@@ -49,7 +49,16 @@ struct MainFormFixture {
     QList<QByteArray> clipsPlayed;
     bool refuseClips = false;
 
-    MainFormFixture() { qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit()); }
+    MainFormFixture()
+    {
+        const QString config = folder.filePath(QStringLiteral("config"));
+        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        // Qt's file dialogs keep their state in Qt's own settings, whose
+        // folder Qt looks up once a run: it follows this fixture, so that
+        // nothing is left behind when the folder goes.
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, config);
+    }
     ~MainFormFixture()
     {
         if (QTest::currentTestFunction()) // not when a test object outlives its run

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QToolButton>
 
 namespace {
@@ -461,8 +462,9 @@ private slots:
         QVERIFY(f.create([](TMainForm &form) { form.zxbScroll->setTimerStarter([](int) { return 0; }); }));
         QTRY_VERIFY(f.answers.done());
         QCOMPARE(shown, QStringLiteral(u"Fehler|Nicht genügend Timer verfügbar"));
-        // The strip keeps its first frame; the stars twinkle all the same.
-        QTest::qWait(250);
+        // The strip keeps its first frame while the stars twinkle all the same.
+        QSignalSpy ticks(f.form->Timer, &QTimer::timeout);
+        QTRY_VERIFY(ticks.count() >= 3);
         QVERIFY(!f.form->zxbScroll->isRunning());
         QCOMPARE(f.form->zxbScroll->position(), 0);
         QVERIFY(f.form->Timer->isActive());
@@ -483,10 +485,13 @@ private slots:
         f.form->setMinimumSize(0, 0);
         f.form->resize(size);
         QTRY_COMPARE(f.form->size(), size);
-        QTest::qWait(250); // the full repaint, and a few ticks of both timers
-        QCOMPARE(f.form->zxbScroll->frame().size(), f.form->zxbScroll->size());
+        // The full repaint, and a few ticks of the stars' timer and of the
+        // strip's, which keeps the same pace.
+        QSignalSpy ticks(f.form->Timer, &QTimer::timeout);
+        QTRY_VERIFY(ticks.count() >= 3);
+        QTRY_COMPARE(f.form->zxbScroll->frame().size(), f.form->zxbScroll->size());
         if (size.height() > 100)
-            QCOMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
+            QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
     }
 
 private:
