@@ -3,9 +3,7 @@
 #include "app/keyboardsink.h"
 #include "app/levelselector.h"
 #include "app/toolpanel.h"
-#include "dialogs/catalogue.h"
 #include "dialogs/gamedialogs.h"
-#include "dialogs/infotexts.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
@@ -14,13 +12,14 @@
 #include "services/marqueestrip.h"
 #include "services/placementkeeper.h"
 #include "settings/settingserror.h"
+#include "texts/catalogue.h"
+#include "texts/infotexts.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
@@ -28,8 +27,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString Common = QStringLiteral("common");
 
 /// The frame a window of the game's home platform has around its client
 /// area, for the smallest size while the real frame is not known.
@@ -44,19 +41,6 @@ std::optional<Arrow> arrowOf(int key)
     case Qt::Key_Right: return Arrow::Right;
     case Qt::Key_Down: return Arrow::Down;
     default: return std::nullopt;
-    }
-}
-
-/// A setting read at start-up; a store that cannot be read is reported (by
-/// its first read only) and the default taken, so the game still starts.
-template <typename T, typename Read>
-T readOrDefault(Read read, T fallback)
-{
-    try {
-        return read();
-    } catch (const SettingsError &error) {
-        showErrorBox(nullptr, error.message());
-        return fallback;
     }
 }
 
@@ -164,7 +148,7 @@ bool TMainForm::FormCreate(const QString &programFolder)
     ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
     random.seedFromClock();
 
-    Tongue = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("tongue"), Undecided); }, Undecided);
+    Tongue = settings.tongue();
 
     const QString levelFile = ProgramFolder + QStringLiteral("zhop.dat");
     LevelSetReadResult read = readLevelSet(levelFile);
@@ -182,11 +166,10 @@ bool TMainForm::FormCreate(const QString &programFolder)
     tools->levelscroll->setRange(1, LevelCount);
     gsol->setMaximum(LevelCount);
 
-    const int storedLevel = readOrDefault([this] { return ini.ReadInteger(Common, QStringLiteral("level"), 1); }, 1);
-    CurrentLevel = std::clamp(storedLevel, 1, LevelCount);
+    CurrentLevel = settings.level(LevelCount);
     tools->levelscroll->setValue(CurrentLevel);
 
-    SavedGamePath = readOrDefault([this] { return ini.ReadString(Common, QStringLiteral("save"), QString()); }, QString());
+    SavedGamePath = settings.savedGame();
     const AutoLoadResult saved = readSavedGameAtStart(SavedGamePath);
     if (saved.status == AutoLoadStatus::Unreadable) {
         showErrorBox(nullptr, Catalogue::loadFailed(Tongue, SavedGamePath));
@@ -195,7 +178,7 @@ bool TMainForm::FormCreate(const QString &programFolder)
     SolvedFlags = saved.table;
     AllSolvedFlag = allFlagged(SolvedFlags, LevelCount);
 
-    tools->SoundBtn->setChecked(readOrDefault([this] { return ini.ReadBool(Common, QStringLiteral("sound"), true); }, true));
+    tools->SoundBtn->setChecked(settings.sound());
 
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black));
@@ -526,75 +509,14 @@ void TMainForm::info()
 
 void TMainForm::SaveGame()
 {
-    // Only a regular file counts as a saved game being there.
-    const QFileInfo current(SavedGamePath);
-    if (!SavedGamePath.isEmpty() && current.isFile()) {
-        SaveDlg->setDirectory(current.absolutePath());
-        SaveDlg->selectFile(current.fileName());
-    }
-    QString name;
-    for (;;) {
-        if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty())
-            return;
-        name = withSavedGameExtension(SaveDlg->selectedFiles().constFirst());
-        if (!QFileInfo(name).isFile() || askWarning(this, Catalogue::overwriteQuestion(Tongue, QFileInfo(name).fileName())))
-            break;
-    }
-    SavedGamePath = name;
-    if (!writeSavedGame(name, SolvedFlags))
-        showErrorBox(this, Catalogue::saveFailed(Tongue, QFileInfo(name).fileName()));
-    UpdateStatus();
+    if (savedGames.save(SavedGamePath, SolvedFlags))
+        UpdateStatus();
 }
 
 void TMainForm::LoadGame()
 {
-    if (!SavedGamePath.isEmpty())
-        OpenDlg->setDirectory(QFileInfo(SavedGamePath).absolutePath());
-    if (OpenDlg->exec() != QDialog::Accepted || OpenDlg->selectedFiles().isEmpty())
-        return;
-    const QString name = OpenDlg->selectedFiles().constFirst();
-    if (name.isEmpty())
-        return;
-    if (QFileInfo(name).isFile()) {
-        if (const std::optional<SolvedTable> loaded = readSavedGameForLoad(name)) {
-            SolvedFlags = *loaded;
-            SavedGamePath = name;
-        } else {
-            showErrorBox(this, Catalogue::loadFailed(Tongue, name));
-        }
-    }
-    UpdateStatus();
-}
-
-QFileDialog *TMainForm::makeOpenDlg()
-{
-    QFileDialog *dialog = makeFileDialog(QFileDialog::AcceptOpen);
-    dialog->setDefaultSuffix(QStringLiteral("zhx"));
-    // Until a game has been saved or loaded, loading starts in the
-    // program's own folder.
-    dialog->setDirectory(ProgramFolder);
-    return dialog;
-}
-
-QFileDialog *TMainForm::makeSaveDlg()
-{
-    QFileDialog *dialog = makeFileDialog(QFileDialog::AcceptSave);
-    // The game asks its own overwrite question, in its own words.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    return dialog;
-}
-
-QFileDialog *TMainForm::makeFileDialog(QFileDialog::AcceptMode mode)
-{
-    auto *dialog = new QFileDialog(this);
-    dialog->setNameFilter(Catalogue::SavedGameFilter);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    // The filter shows as "Zorbix Hoplix-Dateien", without its pattern.
-    dialog->setOption(QFileDialog::HideNameFilterDetails);
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    watchDialog(dialog);
-    return dialog;
+    if (savedGames.load(SavedGamePath, SolvedFlags))
+        UpdateStatus();
 }
 
 // ---- Closing ----------------------------------------------------------------------
@@ -621,22 +543,6 @@ void TMainForm::FormClose()
     Timer->stop();
     SaveGame();
     m_dialogs->freeware->exec();
-    // Every value is written even when one fails, and a settings folder
-    // that cannot be written must not keep the game from closing: the
-    // player is told of the first failure, once, and the close goes on.
-    std::optional<SettingsError> failure;
-    const auto write = [&failure](auto store) {
-        try {
-            store();
-        } catch (const SettingsError &error) {
-            if (!failure)
-                failure = error;
-        }
-    };
-    write([this] { ini.WriteBool(Common, QStringLiteral("sound"), soundOn()); });
-    write([this] { ini.WriteInteger(Common, QStringLiteral("level"), CurrentLevel); });
-    write([this] { ini.WriteInteger(Common, QStringLiteral("tongue"), Tongue); });
-    write([this] { ini.WriteString(Common, QStringLiteral("save"), SavedGamePath); });
-    if (failure)
+    if (const std::optional<SettingsError> failure = settings.save({soundOn(), CurrentLevel, Tongue, SavedGamePath}))
         showErrorBox(this, failure->message());
 }

@@ -4,17 +4,18 @@
 // The rules themselves live in game/; drawing in view/; questions in dialogs/.
 
 #include "app/qtowntexts.h"
-#include "dialogs/lazydialog.h"
+#include "dialogs/messagebox.h"
+#include "dialogs/savedgamefiles.h"
 #include "game/board.h"
 #include "game/levelset.h"
 #include "game/progress.h"
 #include "services/soundeffects.h"
+#include "settings/gamesettings.h"
 #include "settings/settingsstore.h"
 #include "view/boardgeometry.h"
 #include "view/starfield.h"
 #include "view/starrandom.h"
 
-#include <QFileDialog>
 #include <QString>
 #include <QWidget>
 
@@ -76,12 +77,8 @@ public:
     QTimer *Timer = nullptr; ///< makes the stars twinkle
     SoundEffects waves; ///< the five clips and the way to the audio system
     PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
-    /// The load and save dialogs. Each is made at its first showing, the way
-    /// it would have been made with the window, and kept for the rest of the
-    /// run: a file dialog reads folders and file types as it is made, which
-    /// would hold up the start.
-    LazyDialog<QFileDialog> OpenDlg{[this] { return makeOpenDlg(); }};
-    LazyDialog<QFileDialog> SaveDlg{[this] { return makeSaveDlg(); }};
+    /// The load and save dialogs and their questions and messages.
+    SavedGameFiles savedGames{this, Tongue, ProgramFolder, [this](QDialog *dialog) { watchDialog(dialog); }};
 
     // ---- What the game does --------------------------------------------------
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
@@ -136,10 +133,10 @@ private:
     void FormClose();
 
     SettingsStore ini;
+    /// Start-up reports a setting it cannot read as the general error
+    /// handler would, and goes on with its default.
+    GameSettings settings{ini, [](const SettingsError &error) { showErrorBox(nullptr, error.message()); }};
     QtOwnTexts qtTexts; ///< the file dialogs' texts, in the game's language
-    QFileDialog *makeFileDialog(QFileDialog::AcceptMode mode);
-    QFileDialog *makeOpenDlg();
-    QFileDialog *makeSaveDlg();
     void watchDialog(QDialog *dialog);
 
     GameDialogs *m_dialogs = nullptr;

@@ -1,6 +1,6 @@
 #include "app/qtowntexts.h"
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

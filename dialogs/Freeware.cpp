@@ -1,8 +1,8 @@
 #include "dialogs/Freeware.h"
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 #include "dialogs/enterpressesbutton.h"
-#include "dialogs/infotexts.h"
+#include "texts/infotexts.h"
 #include "dialogs/modalresult.h"
 #include "services/linklabel.h"
 

@@ -1,9 +1,9 @@
 #include "dialogs/Hint.h"
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 #include "dialogs/centreonscreen.h"
 #include "dialogs/enterpressesbutton.h"
-#include "dialogs/infotexts.h"
+#include "texts/infotexts.h"
 #include "dialogs/modalresult.h"
 #include "services/framewatch.h"
 

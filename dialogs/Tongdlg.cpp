@@ -1,6 +1,6 @@
 #include "dialogs/Tongdlg.h"
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 #include "dialogs/modalresult.h"
 
 #include <QFrame>

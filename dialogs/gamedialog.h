@@ -4,7 +4,7 @@
 // picture buttons below it. The message and the button captions follow the
 // language code at every showing.
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 #include "dialogs/picturebutton.h"
 #include "dialogs/zorbixdialog.h"
 

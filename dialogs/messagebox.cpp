@@ -1,6 +1,6 @@
 #include "dialogs/messagebox.h"
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -3,7 +3,6 @@
 #include "services/explodeeffect.h"
 #include "services/framewatch.h"
 #include "settings/settingserror.h"
-#include "settings/settingsstore.h"
 
 #include <QCursor>
 #include <QDropEvent>
@@ -16,9 +15,6 @@
 #include <QWindowStateChangeEvent>
 
 namespace {
-
-const QString Section = QStringLiteral("common");
-const QString Key = QStringLiteral("MainForm");
 
 /// How long after the window is on the screen its frame may still be owed: a
 /// window manager frames a new window at once; without one there is no
@@ -44,7 +40,7 @@ QRect centredFrame(const QSize &size)
 PlacementKeeper::PlacementKeeper(QWidget *window, SettingsStore &store)
     : QObject(window)
     , m_window(window)
-    , m_store(store)
+    , m_setting(store)
     , m_placesItself(!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
 {
     window->installEventFilter(this);
@@ -56,9 +52,7 @@ void PlacementKeeper::save()
 {
     if (!m_shown)
         return;
-    m_store.WriteString(Section, Key, current().text());
-    m_store.DeleteValue(Section, Key + QStringLiteral("Color"));
-    m_store.DeleteValue(Section, Key + QStringLiteral("Font"));
+    m_setting.write(current());
 }
 
 WindowPlacement PlacementKeeper::current() const
@@ -152,7 +146,7 @@ void PlacementKeeper::restore()
 {
     std::optional<WindowPlacement> stored;
     try {
-        stored = WindowPlacement::parse(m_store.ReadString(Section, Key, QString()));
+        stored = m_setting.read();
     } catch (const SettingsError &) {
         centre();
         throw;

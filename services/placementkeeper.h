@@ -13,7 +13,7 @@
 // text keeps the last position known from a session that could place the
 // window.
 
-#include "services/windowplacement.h"
+#include "settings/placementsetting.h"
 
 #include <QDeadlineTimer>
 #include <QMargins>
@@ -28,13 +28,11 @@ class SettingsStore;
 
 class PlacementKeeper : public QObject {
 public:
-    /// Keeps window's placement in store, section "common", value "MainForm".
+    /// Keeps window's placement in store.
     PlacementKeeper(QWidget *window, SettingsStore &store);
 
-    /// Writes the placement text, then deletes the unused values of the
-    /// same scheme, "MainFormColor" and "MainFormFont". Nothing when the
-    /// window was never shown: a game that did not start writes nothing.
-    /// Throws SettingsError.
+    /// Writes the placement. Nothing when the window was never shown: a
+    /// game that did not start writes nothing. Throws SettingsError.
     void save();
 
     /// The placement as save() would write it now.
@@ -67,7 +65,7 @@ private:
     QRect outerFrame() const;
 
     QWidget *m_window;
-    SettingsStore &m_store;
+    PlacementSetting m_setting;
     bool m_shown = false;
     bool m_placesItself; ///< false under Wayland, where the compositor places
     QRect m_normalFrame;         ///< the outer frame in the normal state

@@ -4,7 +4,7 @@
 #include "dialogs/centreonmainform.h"
 #include "dialogs/centreonscreen.h"
 #include "dialogs/gamedialogs.h"
-#include "dialogs/infotexts.h"
+#include "texts/infotexts.h"
 #include "dialogs/modalresult.h"
 #include "services/linklabel.h"
 #include "tests/dialogdriver.h"

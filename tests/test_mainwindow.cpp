@@ -4,7 +4,7 @@
 
 #include "asplayer.h"
 
-#include "dialogs/infotexts.h"
+#include "texts/infotexts.h"
 #include "game/savedgame.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
@@ -69,7 +69,7 @@ private slots:
         QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
         // The selector's frame is black, and the file dialogs show their filter without its pattern.
         QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
-        for (QFileDialog *dialog : {f.form->OpenDlg.get(), f.form->SaveDlg.get()})
+        for (QFileDialog *dialog : {f.form->savedGames.openDialog.get(), f.form->savedGames.saveDialog.get()})
             QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
                      QStringLiteral("Zorbix Hoplix-Dateien"));
         // Never smaller than the design allows.

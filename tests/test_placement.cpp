@@ -6,7 +6,7 @@
 
 #include "app/zorbixapplication.h"
 #include "services/placementkeeper.h"
-#include "services/windowplacement.h"
+#include "settings/windowplacement.h"
 #include "settings/settingserror.h"
 
 #include <QMimeData>

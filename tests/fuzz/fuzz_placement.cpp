@@ -7,7 +7,7 @@
 #include "fuzzcheck.h"
 #include "integergrammar.h"
 
-#include "services/windowplacement.h"
+#include "settings/windowplacement.h"
 #include "settings/settingserror.h"
 
 #include <QStringList>

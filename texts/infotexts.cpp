@@ -1,4 +1,4 @@
-#include "dialogs/infotexts.h"
+#include "texts/infotexts.h"
 
 namespace InfoTexts {
 

@@ -1,4 +1,4 @@
-#include "services/windowplacement.h"
+#include "settings/windowplacement.h"
 
 #include "settings/settingserror.h"
 #include "settings/settingsstore.h"

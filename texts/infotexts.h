@@ -2,7 +2,7 @@
 // The long texts of the rules and info dialogs: the rules, the terms of use,
 // the title and membership lines, and the maker's contact block.
 
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 
 namespace InfoTexts {
 

@@ -1,4 +1,4 @@
-#include "dialogs/catalogue.h"
+#include "texts/catalogue.h"
 
 namespace Catalogue {
 
