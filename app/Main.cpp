@@ -7,13 +7,11 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
-#include "services/framewatch.h"
 #include "services/linklabel.h"
 #include "services/marqueestrip.h"
 #include "services/placementkeeper.h"
 #include "settings/settingserror.h"
 #include "texts/catalogue.h"
-#include "texts/infotexts.h"
 #include "view/boardbox.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
@@ -21,68 +19,18 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 
-namespace {
-
-/// The frame a window of the game's home platform has around its client
-/// area, for the smallest size while the real frame is not known.
-constexpr QSize ClassicFrame(12, 31);
-constexpr QSize MinimumOuterSize(506, 360);
-
-std::optional<Arrow> arrowOf(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: return Arrow::Left;
-    case Qt::Key_Up: return Arrow::Up;
-    case Qt::Key_Right: return Arrow::Right;
-    case Qt::Key_Down: return Arrow::Down;
-    default: return std::nullopt;
-    }
-}
-
-} // namespace
-
 TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("MainForm"));
-    QFont font = this->font();
-    font.setPixelSize(13);
-    setFont(font);
-
-    // The board area first, then the bar over its lowest strip, then the
-    // scrolling strip: the order they are stacked in.
-    box = new BoardBox(this);
-    box->setObjectName(QStringLiteral("box"));
-    box->setFullRepaint([this] { boxPaint(); });
-    connect(box, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
-
-    gsol = new ProgressGauge(this);
-    gsol->setObjectName(QStringLiteral("gsol"));
-
-    zxbScroll = new MarqueeStrip(this);
-    zxbScroll->setObjectName(QStringLiteral("zxbScroll"));
-    connect(zxbScroll, &MarqueeStrip::clicked, this, &TMainForm::ZorbixBtnClick);
-
-    ZXBLabel = new LinkLabel(QStringLiteral("ZXBLabel"), this);
-    ZXBLabel->setObjectName(QStringLiteral("ZXBLabel"));
-    ZXBLabel->setTarget(InfoTexts::Homepage);
-    ZXBLabel->hide();
-
-    Timer = new QTimer(this);
-    Timer->setInterval(100);
-    connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
-
-    // The keyboard sink comes before the toolbar in the tab order, so it has
-    // the focus when the window first shows.
-    DummyMemo = new KeyboardSink(this);
-    DummyMemo->setGeometry(DesignSize.width() + 5, 52, 57, 41);
+    makeControls();
+    // What each input means.
     connect(DummyMemo, &KeyboardSink::keyDown, this, &TMainForm::FormKeyDown);
-
-    tools = new ToolPanel(this);
+    connect(box, &BoardBox::mouseDown, this, &TMainForm::boxMouseDown);
+    connect(zxbScroll, &MarqueeStrip::clicked, this, &TMainForm::ZorbixBtnClick);
+    connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
     connect(tools->NewGameBtn, &QToolButton::clicked, this, &TMainForm::NewGameBtnClick);
     connect(tools->RestartBtn, &QToolButton::clicked, this, &TMainForm::RestartBtnClick);
     connect(tools->LoadBtn, &QToolButton::clicked, this, &TMainForm::LoadGame);
@@ -94,14 +42,6 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     connect(tools->TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
     connect(tools->RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
     connect(tools->InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
-    tools->TongueBtn->setToolTip(Catalogue::TongueHint);
-    setTabOrder(DummyMemo, tools->levelscroll);
-
-    // The window manager frames the window once it is on screen; the
-    // smallest size follows the real frame then.
-    new FrameWatch(this, [this] { applyMinimumSize(); });
-
-    resize(DesignSize);
     placement = new PlacementKeeper(this, ini);
 }
 
@@ -263,42 +203,6 @@ void TMainForm::runFirstPaint()
     box->invalidateAll();
 }
 
-void TMainForm::ComputeLayout()
-{
-    const int cw = width(), ch = height();
-    units = computeUnits(cw, ch);
-    gsol->setGeometry(0, ch - StripHeight - StripHeight, cw, StripHeight);
-    DummyMemo->move(cw + 5, DummyMemo->y());
-}
-
-void TMainForm::resizeEvent(QResizeEvent *)
-{
-    const int cw = width(), ch = height();
-    tools->setGeometry(0, 0, cw, ToolPanel::PanelHeight);
-    box->setGeometry(0, ToolPanel::PanelHeight, cw, ch - ToolPanel::PanelHeight - StripHeight);
-    zxbScroll->setGeometry(0, ch - StripHeight, cw, StripHeight);
-    ComputeLayout();
-    stars.PlaceStars(cw, ch);
-}
-
-void TMainForm::showEvent(QShowEvent *)
-{
-    applyMinimumSize();
-    DummyMemo->setFocus();
-}
-
-void TMainForm::applyMinimumSize()
-{
-    // The smallest outer size, whatever frame the window system puts round
-    // the client area; until that frame is known, the frame of the game's
-    // home platform stands in for it. A thin frame must not push the client
-    // area past the size the game is designed for.
-    QSize frame = frameSizeOf(this);
-    if (frame.isEmpty())
-        frame = ClassicFrame;
-    setMinimumSize((MinimumOuterSize - frame).boundedTo(DesignSize));
-}
-
 // ---- Playing ------------------------------------------------------------------
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -309,7 +213,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     if (State == GameState::Playing)
-        carryOut(interpretKey(board, arrowOf(key), shift.testFlag(Qt::ShiftModifier)));
+        carryOut(interpretKey(board, arrowOfKey(key), shift.testFlag(Qt::ShiftModifier)));
 }
 
 void TMainForm::boxMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
@@ -466,21 +370,9 @@ void TMainForm::UpdateStatus()
 
 void TMainForm::ApplyTongue()
 {
-    using namespace Catalogue;
     qtTexts.apply(Tongue);
-    tools->LoadBtn->setToolTip(LoadHint.in(Tongue));
-    tools->SaveBtn->setToolTip(SaveHint.in(Tongue));
-    tools->NewGameBtn->setToolTip(NewGameHint.in(Tongue));
-    tools->RestartBtn->setToolTip(RestartHint.in(Tongue));
-    tools->SoundBtn->setToolTip(SoundHint.in(Tongue));
-    tools->RulesBtn->setToolTip(RulesHint.in(Tongue));
-    tools->ExitBtn->setToolTip(ExitHint.in(Tongue));
-    tools->InfoBtn->setToolTip(InfoHint.in(Tongue));
-    tools->sUpBtn->setToolTip(NextUnsolvedHint.in(Tongue));
-    tools->sDownBtn->setToolTip(PreviousUnsolvedHint.in(Tongue));
-    tools->levelscroll->setToolTip(LevelScrollHint.in(Tongue));
-    tools->levellabel->setText(LevelLabel.in(Tongue));
-    zxbScroll->setText(Marquee.in(Tongue));
+    tools->setTexts(Tongue);
+    zxbScroll->setText(Catalogue::Marquee.in(Tongue));
     UpdateStatus();
 }
 

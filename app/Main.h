@@ -105,6 +105,8 @@ private:
     void drawWholeBoard();
     void boxPaint();
     void runFirstPaint();
+    /// Makes the controls, at the design size.
+    void makeControls();
     void ComputeLayout();
     void applyMinimumSize();
     void TimerTimer();

@@ -3,7 +3,14 @@
 // Shift alone and key repeats included, reaches the game's key handler. It
 // lies just outside the visible client area and never edits its text.
 
+#include "game/board.h"
+
 #include <QPlainTextEdit>
+
+#include <optional>
+
+/// The jump direction of an arrow key; nothing for any other key.
+std::optional<Arrow> arrowOfKey(int key);
 
 class KeyboardSink : public QPlainTextEdit {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "app/levelselector.h"
 #include "dialogs/dialogparts.h"
+#include "texts/catalogue.h"
 #include "view/levelbox.h"
 
 #include <QIcon>
@@ -73,6 +74,26 @@ ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
     TongueBtn = pictureButton("TongueBtn", QStringLiteral("lips"), {397, 4, 25, 25});
     RulesBtn = pictureButton("RulesBtn", QStringLiteral("rules"), {421, 4, 25, 25});
     InfoBtn = pictureButton("InfoBtn", QStringLiteral("info"), {445, 4, 25, 25});
+    // The language button speaks both languages, for a player who cannot
+    // read the one the game speaks.
+    TongueBtn->setToolTip(Catalogue::TongueHint);
+}
+
+void ToolPanel::setTexts(int tongue)
+{
+    using namespace Catalogue;
+    LoadBtn->setToolTip(LoadHint.in(tongue));
+    SaveBtn->setToolTip(SaveHint.in(tongue));
+    NewGameBtn->setToolTip(NewGameHint.in(tongue));
+    RestartBtn->setToolTip(RestartHint.in(tongue));
+    SoundBtn->setToolTip(SoundHint.in(tongue));
+    RulesBtn->setToolTip(RulesHint.in(tongue));
+    ExitBtn->setToolTip(ExitHint.in(tongue));
+    InfoBtn->setToolTip(InfoHint.in(tongue));
+    sUpBtn->setToolTip(NextUnsolvedHint.in(tongue));
+    sDownBtn->setToolTip(PreviousUnsolvedHint.in(tongue));
+    levelscroll->setToolTip(LevelScrollHint.in(tongue));
+    levellabel->setText(LevelLabel.in(tongue));
 }
 
 QToolButton *ToolPanel::pictureButton(const char *name, const QString &picture, QRect place)

@@ -16,6 +16,9 @@ public:
 
     explicit ToolPanel(QWidget *parent = nullptr);
 
+    /// The hints and the word for level in the language code tongue.
+    void setTexts(int tongue);
+
     QToolButton *NewGameBtn;
     QToolButton *RestartBtn;
     QToolButton *LoadBtn;
