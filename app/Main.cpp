@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 {
     makeControls();
@@ -415,7 +417,13 @@ void TMainForm::LoadGame()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // A second request while the shutdown dialogs are open changes nothing.
+    // Once the settings are kept the game has ended, and the window just
+    // goes; a second request while the shutdown dialogs are open changes
+    // nothing.
+    if (m_settingsKept) {
+        event->accept();
+        return;
+    }
     if (m_closing || !FormCloseQuery()) {
         event->ignore();
         return;
@@ -435,6 +443,46 @@ void TMainForm::FormClose()
     Timer->stop();
     SaveGame();
     m_dialogs->freeware->exec();
-    if (const std::optional<SettingsError> failure = settings.save({soundOn(), CurrentLevel, Tongue, SavedGamePath}))
+    if (const std::optional<SettingsError> failure = keepSettings())
         showErrorBox(this, failure->message());
+}
+
+void TMainForm::commitData(SessionEndRequest &request)
+{
+    if (m_closing || m_settingsKept)
+        return; // on the way out already
+    if (!request.allowsInteraction()) {
+        endSession();
+        return;
+    }
+    // Asked as at every close request; No keeps the session going.
+    const bool leaving = FormCloseQuery();
+    if (leaving) {
+        m_closing = true;
+        FormClose();
+    } else {
+        request.cancel();
+    }
+    request.release();
+    if (leaving)
+        close();
+}
+
+void TMainForm::endSession()
+{
+    Timer->stop();
+    // Nobody is left to read a message box.
+    if (const std::optional<SettingsError> failure = keepSettings())
+        qWarning("Zorbix Hoplix: %s", qUtf8Printable(failure->message()));
+    // Every event loop ends, the dialogs' too, and no dialog opens any more;
+    // the placement is kept as the window goes.
+    QCoreApplication::exit(0);
+}
+
+std::optional<SettingsError> TMainForm::keepSettings()
+{
+    // Once, whichever way the game ends first.
+    if (std::exchange(m_settingsKept, true))
+        return std::nullopt;
+    return settings.save({soundOn(), CurrentLevel, Tongue, SavedGamePath});
 }

@@ -19,6 +19,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class BoardBox;
@@ -30,6 +31,18 @@ class PlacementKeeper;
 class ProgressGauge;
 class QTimer;
 class ToolPanel;
+
+/// What the desktop's session manager allows as the session ends: the
+/// program hands over Qt's session manager through this, tests a stand-in.
+class SessionEndRequest {
+public:
+    virtual ~SessionEndRequest() = default;
+    /// Whether the game may ask the player; release() follows the questions.
+    virtual bool allowsInteraction() = 0;
+    /// Keeps the session from ending.
+    virtual void cancel() = 0;
+    virtual void release() = 0;
+};
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -91,6 +104,15 @@ public:
     void LoadGame();
     bool soundOn() const;
 
+    /// The desktop session is ending. Where the session manager lets the
+    /// game ask, the player is asked as at every close request, and No keeps
+    /// the session going; where it does not, as endSession().
+    void commitData(SessionEndRequest &request);
+    /// Leaves at once without a question, for the signals that end the game
+    /// from outside: the settings are kept as a close keeps them, and the
+    /// program ends with status 0.
+    void endSession();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -133,6 +155,9 @@ private:
 
     bool FormCloseQuery();
     void FormClose();
+    /// Writes the four settings; only the first call writes. The first
+    /// failure, for the player.
+    std::optional<SettingsError> keepSettings();
 
     SettingsStore ini;
     /// Start-up reports a setting it cannot read as the general error
@@ -142,6 +167,7 @@ private:
     void watchDialog(QDialog *dialog);
 
     GameDialogs *m_dialogs = nullptr;
-    bool m_closing = false;
+    bool m_closing = false; ///< the close steps have begun
+    bool m_settingsKept = false;
     bool m_greeting = false; ///< the first paint's dialogs are open
 };
