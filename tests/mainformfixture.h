@@ -82,10 +82,12 @@ struct MainFormFixture {
     {
         writeLevels(std::vector<LevelRecord>(count, levelFromPicture(picture)));
     }
+    /// The settings file's line that opens the game's section.
+    static QString sectionLine() { return QLatin1Char('[') + GameSettings::Section + QStringLiteral("]\n"); }
     /// Settings as the player left them, in the INI file's own words.
     void writeSettings(const QString &commonLines) const
     {
-        QVERIFY(put(iniPath(), Put::File, "[common]\n" + commonLines.toUtf8()));
+        QVERIFY(put(iniPath(), Put::File, (sectionLine() + commonLines).toUtf8()));
     }
     QString settingsText() const { return QString::fromUtf8(fileBytes(iniPath())); }
 

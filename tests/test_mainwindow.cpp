@@ -365,20 +365,21 @@ private slots:
         QTest::addColumn<QStringList>("told");      // every message box, at the start and at the close
         const QString cannotGet = QStringLiteral(u"Fehler beim Holen der Daten für 'tongue'");
         const QString cannotCreate = QStringLiteral(u"Erzeugung von Schlüssel common misslungen");
+        const QByteArray section = MainFormFixture::sectionLine().toUtf8();
         const auto wrongType = [](const char *key) { return QStringLiteral(u"Ungültiger Datentyp für '%1'").arg(QLatin1String(key)); };
         QTest::newRow("binary garbage") << int(SettingsFile) << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 1 << 0 << QStringList();
         QTest::newRow("unclosed section name") << int(SettingsFile) << QByteArray("[common\nsound=1\nlevel=2\n") << 2 << 0 << QStringList();
         QTest::newRow("not an INI file") << int(SettingsFile) << QByteArray("{\"common\": {\"level\": 2}}\n") << 1 << 0 << QStringList();
         QTest::newRow("every value of the wrong form: defaults")
-            << int(SettingsFile) << QByteArray("[common]\ntongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0 << QStringList();
+            << int(SettingsFile) << (section + "tongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0 << QStringList();
         QTest::newRow("values that are no text: each one told, then defaults")
             << int(SettingsFile)
-            << QByteArray("[common]\ntongue=@ByteArray(1)\nlevel=@Size(1 2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
+            << (section + "tongue=@ByteArray(1)\nlevel=@Size(1 2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
             << 1 << 4 << QStringList{wrongType("tongue"), wrongType("level"), wrongType("save"), wrongType("sound")};
-        QTest::newRow("a file the player may not read") << int(UnreadableFile) << QByteArray("[common]\nlevel=2\n") << 1 << 1
+        QTest::newRow("a file the player may not read") << int(UnreadableFile) << (section + "level=2\n") << 1 << 1
             << QStringList{cannotGet, QStringLiteral(u"Fehler beim Setzen der Daten für 'sound'")};
         QTest::newRow("a folder in place of the file") << int(FolderForFile) << QByteArray() << 1 << 1 << QStringList{cannotGet, cannotCreate};
-        QTest::newRow("an unwritable settings folder") << int(LockedFolder) << QByteArray("[common]\nlevel=2\n") << 2 << 0 << QStringList{cannotCreate};
+        QTest::newRow("an unwritable settings folder") << int(LockedFolder) << (section + "level=2\n") << 2 << 0 << QStringList{cannotCreate};
         QTest::newRow("a plain file where the settings folder belongs") << int(FileForFolder) << QByteArray() << 1 << 0 << QStringList{cannotCreate};
     }
 

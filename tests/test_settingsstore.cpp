@@ -1,6 +1,7 @@
 // The settings store against a private config folder: defaults, the text
 // forms on disk, the integer reader's rules and the German failures.
 
+#include "settings/gamesettings.h"
 #include "settings/settingserror.h"
 #include "settings/settingsstore.h"
 
@@ -14,7 +15,12 @@
 
 namespace {
 
-const QString Common = QStringLiteral("common");
+const QString &Common = GameSettings::Section;
+/// The line that opens the game's section, followed by lines.
+QByteArray section(const QByteArray &lines)
+{
+    return '[' + Common.toUtf8() + "]\n" + lines;
+}
 const QString CannotCreate = QStringLiteral(u"Erzeugung von Schlüssel common misslungen");
 
 /// Runs call and returns the message of the SettingsError it throws, or
@@ -89,7 +95,7 @@ private slots:
             store.WriteString(Common, "save", save);
         }
         const QString text = QString::fromUtf8(fileBytes(iniPath()));
-        QVERIFY2(text.startsWith(QStringLiteral("[common]\n")), qPrintable(text));
+        QVERIFY2(text.startsWith(QString::fromUtf8(section(""))), qPrintable(text));
         for (const char *line : {"sound=0\n", "level=12\n", "negative=-1\n"})
             QVERIFY2(text.contains(QLatin1String(line)), line);
 
@@ -177,7 +183,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(qint32, defaultValue);
         QFETCH(qint32, expected);
-        writeIniText(line.startsWith('[') ? line + "\n" : "[common]\n" + line + "\n");
+        writeIniText(line.startsWith('[') ? line + "\n" : section(line + "\n"));
         QCOMPARE(SettingsStore().ReadInteger(Common, "level", defaultValue), expected);
         QCOMPARE(SettingsStore().ReadBool(Common, "level", defaultValue != 0), expected != 0);
     }
@@ -188,7 +194,7 @@ private slots:
      *  reads as the text it is and outlives the write. */
     void handEditedFile()
     {
-        writeIniText("[common]\nlevel=@ByteArray(abc)\nMainForm=200,0,1,640,480,3,4\n");
+        writeIniText(section("level=@ByteArray(abc)\nMainForm=200,0,1,640,480,3,4\n"));
         SettingsStore store;
         const QString badType = QStringLiteral(u"Ungültiger Datentyp für 'level'");
         QCOMPARE(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }), badType);
@@ -246,7 +252,7 @@ private slots:
         QFETCH(qint32, level);
         AsPlayer player({m_config->path()}, !pipe);
         REQUIRE_PLAYER(player);
-        QVERIFY(put(iniPath(), pipe ? Put::Pipe : Put::ReadOnlyFile, "[common]\nlevel=4\n"));
+        QVERIFY(put(iniPath(), pipe ? Put::Pipe : Put::ReadOnlyFile, section("level=4\n")));
         SettingsStore store;
         QTEST(settingsErrorOf([&] { store.ReadInteger(Common, "level", 1); }), "readError");
         QCOMPARE(store.ReadInteger(Common, "level", 1), level);
@@ -261,7 +267,7 @@ private slots:
         {
             AsPlayer player({m_config->path()});
             REQUIRE_PLAYER(player);
-            writeIniText("[common]\nMainFormFont=x\n");
+            writeIniText(section("MainFormFont=x\n"));
             QVERIFY(put(programFolder(), Put::LockedFolder));
             QCOMPARE(settingsErrorOf([] { SettingsStore().DeleteValue(Common, "MainFormFont"); }), CannotCreate);
             QVERIFY(QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

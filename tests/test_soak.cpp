@@ -200,12 +200,12 @@ private slots:
         QVERIFY2(m_f.form->close(), qPrintable(QStringLiteral("seed %1: the game did not close").arg(seed)));
         const TMainForm &m = *m_f.form;
         const SettingsStore written;
-        const QString common = QStringLiteral("common");
+        const QString &common = GameSettings::Section;
         const QString at = QStringLiteral("seed %1: the settings written at the close").arg(seed);
-        QVERIFY2(written.ReadBool(common, "sound", !m.soundOn()) == m.soundOn(), qPrintable(at));
-        QVERIFY2(written.ReadInteger(common, "level", 0) == m.CurrentLevel, qPrintable(at));
-        QVERIFY2(written.ReadInteger(common, "tongue", -2) == m.Tongue, qPrintable(at));
-        QVERIFY2(written.ReadString(common, "save", QStringLiteral("?")) == m.SavedGamePath, qPrintable(at));
+        QVERIFY2(written.ReadBool(common, GameSettings::SoundKey, !m.soundOn()) == m.soundOn(), qPrintable(at));
+        QVERIFY2(written.ReadInteger(common, GameSettings::LevelKey, 0) == m.CurrentLevel, qPrintable(at));
+        QVERIFY2(written.ReadInteger(common, GameSettings::TongueKey, -2) == m.Tongue, qPrintable(at));
+        QVERIFY2(written.ReadString(common, GameSettings::SaveKey, QStringLiteral("?")) == m.SavedGamePath, qPrintable(at));
     }
 
 private:

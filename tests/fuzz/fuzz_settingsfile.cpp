@@ -1,30 +1,16 @@
 // A settings file of any bytes, as a player's editor or a broken disk may
-// leave it: the game's four values are read as at start-up (a value of the
-// wrong type may fail with the store's own error, nothing else may), written
-// back as at the close, and must then read back as written.
+// leave it: the game's four values and the window's placement are read as at
+// start-up (a value of the wrong type may fail with the store's own error,
+// nothing else may), written back as at the close, and must then read back
+// as written.
 
 #include "fuzzcheck.h"
 
-#include "settings/settingserror.h"
-#include "settings/settingsstore.h"
+#include "game/progress.h"
+#include "settings/gamesettings.h"
+#include "settings/placementsetting.h"
 
 #include <QCoreApplication>
-
-namespace {
-
-const QString Common = QStringLiteral("common");
-
-template <typename T, typename Read>
-T readOrDefault(Read read, T fallback)
-{
-    try {
-        return read();
-    } catch (const SettingsError &) {
-        return fallback;
-    }
-}
-
-} // namespace
 
 // Qt reads a value written as "@Variant(...)" as a serialised value of any
 // type, and a list in there may announce billions of entries: Qt then asks
@@ -51,22 +37,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString path = inputFile(QStringLiteral("V1-%1.ini").arg(++count), data, size);
 
     SettingsStore store(path);
-    const qint32 tongue = readOrDefault([&] { return store.ReadInteger(Common, "tongue", -1); }, -1);
-    const qint32 level = readOrDefault([&] { return store.ReadInteger(Common, "level", 1); }, 1);
-    const QString save = readOrDefault([&] { return store.ReadString(Common, "save", QString()); }, QString());
-    const bool sound = readOrDefault([&] { return store.ReadBool(Common, "sound", true); }, true);
-    readOrDefault([&] { return store.ReadString(Common, "MainForm", QString()); }, QString());
-
-    store.WriteBool(Common, "sound", sound);
-    store.WriteInteger(Common, "level", level);
-    store.WriteInteger(Common, "tongue", tongue);
-    store.WriteString(Common, "save", save);
+    GameSettings settings(store, [](const SettingsError &) {});
+    const GameSettings::Values read{settings.sound(), settings.level(MaxLevels), settings.tongue(),
+                                    settings.savedGame()};
+    try {
+        PlacementSetting(store).read();
+    } catch (const SettingsError &) {
+    }
+    FUZZ_CHECK(!settings.save(read));
 
     const SettingsStore again(path);
-    FUZZ_CHECK(again.ReadBool(Common, "sound", !sound) == sound);
-    FUZZ_CHECK(again.ReadInteger(Common, "level", ~level) == level);
-    FUZZ_CHECK(again.ReadInteger(Common, "tongue", ~tongue) == tongue);
-    FUZZ_CHECK(again.ReadString(Common, "save", save + QLatin1Char('x')) == save);
+    const QString &section = GameSettings::Section;
+    FUZZ_CHECK(again.ReadBool(section, GameSettings::SoundKey, !read.sound) == read.sound);
+    FUZZ_CHECK(again.ReadInteger(section, GameSettings::LevelKey, ~read.level) == read.level);
+    FUZZ_CHECK(again.ReadInteger(section, GameSettings::TongueKey, ~read.tongue) == read.tongue);
+    FUZZ_CHECK(again.ReadString(section, GameSettings::SaveKey, read.savedGame + QLatin1Char('x')) == read.savedGame);
     QFile::remove(path);
     return 0;
 }
