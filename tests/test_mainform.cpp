@@ -432,6 +432,57 @@ private slots:
         QCOMPARE(ini.value("common/save").toString(), QString());
     }
 
+    void sessionEndAsksOnlyWhereItMay_data()
+    {
+        QTest::addColumn<bool>("mayAsk");
+        QTest::addColumn<bool>("quit"); // the game ends: by the player's Yes, or at once
+        QTest::addColumn<QStringList>("asked");
+        QTest::newRow("may ask, No: the session goes on") << true << false << QStringList{"TEndGameDlg"};
+        QTest::newRow("may ask, Yes: closed as by the exit button")
+            << true << true << QStringList{"TEndGameDlg", "QFileDialog", "TFreewareDlg"};
+        QTest::newRow("may not ask: left without a question") << false << true << QStringList();
+    }
+
+    /** The session manager's request, in the game's event loop: a game left
+     *  without a question ends the loop with 0; the settings are written
+     *  once. */
+    void sessionEndAsksOnlyWhereItMay()
+    {
+        QFETCH(bool, mayAsk);
+        QFETCH(bool, quit);
+        struct : SessionEndRequest {
+            bool mayAsk = false, cancelled = false, released = false;
+            bool allowsInteraction() override { return mayAsk; }
+            void cancel() override { cancelled = true; }
+            void release() override { released = true; }
+        } request;
+        request.mayAsk = mayAsk;
+        MainFormFixture f;
+        f.start(3, Crossing, "tongue=0\nlevel=2\n");
+        f.form->tools->sUpBtn->click();
+        if (mayAsk && quit)
+            f.answerQuitWithoutSaving();
+        else if (mayAsk)
+            f.answers.press(QStringLiteral("CancelBtn"));
+        QObject guard; // the fallback end goes with the test
+        QTimer::singleShot(0, &guard, [&] {
+            f.form->commitData(request);
+            QTimer::singleShot(0, &guard, [] { QCoreApplication::exit(1); });
+        });
+        QCOMPARE(QCoreApplication::exec(), mayAsk ? 1 : 0);
+        QTEST(f.answers.seen(), "asked");
+        QCOMPARE(f.form->isVisible(), !(mayAsk && quit));
+        QCOMPARE(request.cancelled, mayAsk && !quit);
+        QCOMPARE(request.released, mayAsk);
+        QCOMPARE(f.settingsText().contains(QStringLiteral("level=3")), quit);
+        // A close after the session's end asks nothing and writes nothing.
+        QFile::remove(f.iniPath());
+        if (!quit)
+            f.answers.closeBox(); // the quit question of that close
+        QCOMPARE(f.form->close(), quit);
+        QVERIFY(!QFile::exists(f.iniPath()));
+    }
+
     void firstStartAsksTheLanguage()
     {
         MainFormFixture f;
