@@ -87,7 +87,8 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 bool TMainForm::FormCreate(const QString &programFolder)
 {
     FirstPaint = true;
-    ProgramFolder = (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
+    ProgramFolder =
+        (programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) + QLatin1Char('/');
     random.seedFromClock();
 
     Tongue = settings.tongue();

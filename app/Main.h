@@ -87,8 +87,8 @@ public:
     MarqueeStrip *zxbScroll = nullptr;
     LinkLabel *ZXBLabel = nullptr; ///< never shown: it opens the homepage for the strip
     KeyboardSink *DummyMemo = nullptr;
-    QTimer *Timer = nullptr; ///< makes the stars twinkle
-    SoundEffects waves; ///< the five clips and the way to the audio system
+    QTimer *Timer = nullptr;              ///< makes the stars twinkle
+    SoundEffects waves;                   ///< the five clips and the way to the audio system
     PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
     /// The load and save dialogs and their questions and messages.
     SavedGameFiles savedGames{this, Tongue, ProgramFolder, [this](QDialog *dialog) { watchDialog(dialog); }};

@@ -66,12 +66,13 @@ int main(int argc, char *argv[])
     // Only a game that has started has anything to keep.
     endSignals.emplace();
     QObject::connect(&*endSignals, &EndSignals::received, &MainForm, &TMainForm::endSession);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &MainForm,
-                     [&MainForm](QSessionManager &manager) {
-                         QtSessionEnd request(manager);
-                         MainForm.commitData(request);
-                     },
-                     Qt::DirectConnection);
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &MainForm,
+        [&MainForm](QSessionManager &manager) {
+            QtSessionEnd request(manager);
+            MainForm.commitData(request);
+        },
+        Qt::DirectConnection);
     MainForm.show();
     return app.exec();
 }

@@ -6,9 +6,9 @@
 // each tick: fifty star twinkles, and one frame of the scrolling strip. At
 // the design size and on a full-HD screen.
 #include "app/Main.h"
-#include "texts/catalogue.h"
 #include "game/board.h"
 #include "services/marqueestrip.h"
+#include "texts/catalogue.h"
 #include "view/boardbox.h"
 #include "view/starfield.h"
 

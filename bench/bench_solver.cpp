@@ -40,8 +40,14 @@ void countLevel(benchmark::State &state, const SolverOptions &options)
     state.counters["platforms"] = std::popcount(platformMask(level));
 }
 
-void BM_CountPruned(benchmark::State &state) { countLevel(state, Pruned); }
-void BM_CountUnpruned(benchmark::State &state) { countLevel(state, Unpruned); }
+void BM_CountPruned(benchmark::State &state)
+{
+    countLevel(state, Pruned);
+}
+void BM_CountUnpruned(benchmark::State &state)
+{
+    countLevel(state, Unpruned);
+}
 
 /// Both searches on the same level, timed apart, as one ratio.
 void BM_PruningSaves(benchmark::State &state)

@@ -1,10 +1,10 @@
 #include "dialogs/Freeware.h"
 
-#include "texts/catalogue.h"
 #include "dialogs/enterpressesbutton.h"
-#include "texts/infotexts.h"
 #include "dialogs/modalresult.h"
 #include "services/linklabel.h"
+#include "texts/catalogue.h"
+#include "texts/infotexts.h"
 
 #include <QFrame>
 #include <QLabel>

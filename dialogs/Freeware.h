@@ -11,8 +11,7 @@ class QFrame;
 class QLabel;
 class QPlainTextEdit;
 
-class TFreewareDlg : public TZorbixDialog
-{
+class TFreewareDlg : public TZorbixDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, read at every showing.

@@ -3,8 +3,7 @@
 
 #include "dialogs/gamedialog.h"
 
-class TGiveUpDlg : public TGameDialog
-{
+class TGiveUpDlg : public TGameDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, read at every showing.

@@ -1,11 +1,11 @@
 #include "dialogs/Hint.h"
 
-#include "texts/catalogue.h"
 #include "dialogs/centreonscreen.h"
 #include "dialogs/enterpressesbutton.h"
-#include "texts/infotexts.h"
 #include "dialogs/modalresult.h"
 #include "services/framewatch.h"
+#include "texts/catalogue.h"
+#include "texts/infotexts.h"
 
 #include <QFrame>
 #include <QLabel>

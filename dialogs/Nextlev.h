@@ -3,8 +3,7 @@
 
 #include "dialogs/gamedialog.h"
 
-class TNextLevelDlg : public TGameDialog
-{
+class TNextLevelDlg : public TGameDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, read at every showing.

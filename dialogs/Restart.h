@@ -3,8 +3,7 @@
 
 #include "dialogs/gamedialog.h"
 
-class TRestartDlg : public TGameDialog
-{
+class TRestartDlg : public TGameDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, read at every showing.

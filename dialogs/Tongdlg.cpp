@@ -1,7 +1,7 @@
 #include "dialogs/Tongdlg.h"
 
-#include "texts/catalogue.h"
 #include "dialogs/modalresult.h"
+#include "texts/catalogue.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -29,11 +29,10 @@ TTongueDlg::TTongueDlg(QWidget *mainForm, int &tongue)
     // Both buttons answer Enter while they have the focus (PictureButton is
     // auto-default); English comes first in the tab order and has the focus
     // at the first showing.
-    EnglishBtn = makeFlagButton(this, "EnglishBtn", {84, 16, 221, 27}, Catalogue::SpeakEnglish, "flags-english",
-                                {53, 20});
+    EnglishBtn =
+        makeFlagButton(this, "EnglishBtn", {84, 16, 221, 27}, Catalogue::SpeakEnglish, "flags-english", {53, 20});
     Image4 = makeIconImage(this, "Image4", {28, 28, 37, 37}, mainForm);
-    GermanBtn = makeFlagButton(this, "GermanBtn", {84, 48, 221, 27}, Catalogue::SpeakGerman, "flags-german",
-                               {80, 20});
+    GermanBtn = makeFlagButton(this, "GermanBtn", {84, 48, 221, 27}, Catalogue::SpeakGerman, "flags-german", {80, 20});
     EnglishBtn->setDefault(true);
     setFirstFocus(EnglishBtn);
     connect(EnglishBtn, &QPushButton::clicked, this, &TTongueDlg::EnglishBtnClick);

@@ -9,8 +9,7 @@
 class QFrame;
 class QLabel;
 
-class TTongueDlg : public TZorbixDialog
-{
+class TTongueDlg : public TZorbixDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, which the buttons set.

@@ -4,8 +4,7 @@
 
 #include "dialogs/gamedialog.h"
 
-class TAllLevelsDlg : public TGameDialog
-{
+class TAllLevelsDlg : public TGameDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, read at every showing.

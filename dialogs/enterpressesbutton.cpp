@@ -3,11 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-EnterPressesButton::EnterPressesButton(QAbstractButton *button, QObject *parent)
-    : QObject(parent)
-    , m_button(button)
-{
-}
+EnterPressesButton::EnterPressesButton(QAbstractButton *button, QObject *parent) : QObject(parent), m_button(button) {}
 
 bool EnterPressesButton::eventFilter(QObject *watched, QEvent *event)
 {

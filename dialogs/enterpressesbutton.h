@@ -7,8 +7,7 @@
 
 class QAbstractButton;
 
-class EnterPressesButton : public QObject
-{
+class EnterPressesButton : public QObject {
     Q_OBJECT
 public:
     /// Filters the keys of every widget it is installed on.

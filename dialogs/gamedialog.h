@@ -4,9 +4,9 @@
 // picture buttons below it. The message and the button captions follow the
 // language code at every showing.
 
-#include "texts/catalogue.h"
 #include "dialogs/picturebutton.h"
 #include "dialogs/zorbixdialog.h"
+#include "texts/catalogue.h"
 
 #include <utility>
 #include <vector>
@@ -14,8 +14,7 @@
 class QFrame;
 class QLabel;
 
-class TGameDialog : public TZorbixDialog
-{
+class TGameDialog : public TZorbixDialog {
     Q_OBJECT
 public:
     QFrame *Bevel1;

@@ -10,5 +10,4 @@ GameDialogs::GameDialogs(QWidget *mainForm, int &tongueCode)
     , restart(maker<TRestartDlg>(mainForm, tongueCode))
     , giveUp(maker<TGiveUpDlg>(mainForm, tongueCode))
     , hint(maker<THintDlg>(mainForm, tongueCode))
-{
-}
+{}

@@ -3,8 +3,7 @@
 
 #include "dialogs/gamedialog.h"
 
-class TLostLevelDlg : public TGameDialog
-{
+class TLostLevelDlg : public TGameDialog {
     Q_OBJECT
 public:
     /// tongue is the main window's language code, read at every showing.

@@ -28,8 +28,7 @@ void PictureButton::paintEvent(QPaintEvent *event)
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
     const QSize pictureSize = iconSize();
-    const QRect pictureRect(m_margin, (height() - pictureSize.height()) / 2, pictureSize.width(),
-                            pictureSize.height());
+    const QRect pictureRect(m_margin, (height() - pictureSize.height()) / 2, pictureSize.width(), pictureSize.height());
     painter.drawPixmap(pictureRect.topLeft(),
                        icon().pixmap(pictureSize, isEnabled() ? QIcon::Normal : QIcon::Disabled));
     const QRect captionRect = rect().adjusted(pictureRect.right() + 1, 0, 0, 0);

@@ -3,8 +3,7 @@
 
 #include <QPushButton>
 
-class PictureButton : public QPushButton
-{
+class PictureButton : public QPushButton {
     Q_OBJECT
 public:
     /// Enter presses the button while it has the focus.

@@ -12,8 +12,7 @@ SavedGameFiles::SavedGameFiles(QWidget *owner, const int &tongue, const QString 
     , m_tongue(tongue)
     , m_programFolder(programFolder)
     , m_whenMade(std::move(whenMade))
-{
-}
+{}
 
 bool SavedGameFiles::save(QString &savedGame, const SolvedTable &flags)
 {

@@ -11,8 +11,7 @@
 
 class QAbstractButton;
 
-class TZorbixDialog : public QDialog
-{
+class TZorbixDialog : public QDialog {
     Q_OBJECT
 public:
     /// The close box and the window system's close command answer Cancel (2).

@@ -23,7 +23,10 @@ constexpr bool onBoard(int column, int row)
 {
     return column >= 0 && column < BoardSide && row >= 0 && row < BoardSide;
 }
-constexpr int cellIndex(int column, int row) { return column * BoardSide + row; }
+constexpr int cellIndex(int column, int row)
+{
+    return column * BoardSide + row;
+}
 
 /// The live cells of the level being played and the hero's cell.
 struct Board {

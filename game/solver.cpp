@@ -9,7 +9,10 @@
 
 namespace {
 
-constexpr CellMask bitOf(int cell) { return CellMask(1) << cell; }
+constexpr CellMask bitOf(int cell)
+{
+    return CellMask(1) << cell;
+}
 
 /// Where each move from each cell lands, and all of them as a mask, built
 /// once from the rules.
@@ -212,9 +215,15 @@ Move moveBetween(Cell from, Cell to)
     return {dr < 0 ? Arrow::Up : Arrow::Down, longJump};
 }
 
-Cell cellAt(int index) { return {index / BoardSide, index % BoardSide}; }
+Cell cellAt(int index)
+{
+    return {index / BoardSide, index % BoardSide};
+}
 
-int startIndex(const LevelRecord &level) { return cellIndex(level.startColumn, level.startRow); }
+int startIndex(const LevelRecord &level)
+{
+    return cellIndex(level.startColumn, level.startRow);
+}
 
 } // namespace
 
@@ -235,7 +244,10 @@ int jumpTarget(int cell, Move move)
     return cellIndex(answer.target.column, answer.target.row);
 }
 
-CellMask jumpNeighbours(int cell) { return jumpTable().neighbours[cell]; }
+CellMask jumpNeighbours(int cell)
+{
+    return jumpTable().neighbours[cell];
+}
 
 CellMask platformMask(const LevelRecord &level)
 {

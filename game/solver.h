@@ -31,8 +31,14 @@ struct Move {
 
 /// Every move the keyboard offers, short jumps first.
 constexpr std::array<Move, 8> AllMoves{{
-    {Arrow::Left, false}, {Arrow::Up, false}, {Arrow::Right, false}, {Arrow::Down, false},
-    {Arrow::Left, true},  {Arrow::Up, true},  {Arrow::Right, true},  {Arrow::Down, true},
+    {Arrow::Left, false},
+    {Arrow::Up, false},
+    {Arrow::Right, false},
+    {Arrow::Down, false},
+    {Arrow::Left, true},
+    {Arrow::Up, true},
+    {Arrow::Right, true},
+    {Arrow::Down, true},
 }};
 
 /// The cell a move from cell lands on if a platform stands there, or -1 if
@@ -59,9 +65,9 @@ std::uint64_t countSolutions(const LevelRecord &level, const SolverOptions &opti
 /// What the solver learns about a level.
 struct LevelAnalysis {
     int platforms = 0;
-    std::uint64_t solutions = 0;   ///< ways to clear it, at most the cap
-    std::vector<Cell> path;        ///< one solution: the cells the hero stands on, start first
-    std::vector<Move> moves;       ///< the same solution as key presses
+    std::uint64_t solutions = 0; ///< ways to clear it, at most the cap
+    std::vector<Cell> path;      ///< one solution: the cells the hero stands on, start first
+    std::vector<Move> moves;     ///< the same solution as key presses
     /// Sum over the solution of log2(legal jumps / winning jumps): the bits
     /// of guessing a player needs to find the way without looking ahead.
     double trapBits = 0.0;

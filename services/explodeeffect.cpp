@@ -98,8 +98,8 @@ void run(QPoint from, const QRect &frame, Pace pace)
     // clips it, and copying the rectangles of a region one by one would
     // send thousands.
     QWindow window;
-    window.setFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint
-                    | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    window.setFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput
+                    | Qt::WindowDoesNotAcceptFocus);
     window.setGeometry(area);
     QBackingStore canvas(&window);
     canvas.resize(area.size());

@@ -25,7 +25,9 @@ void moveOuterFrame(QWidget *window, QPoint topLeft)
 }
 
 FrameWatch::FrameWatch(QWidget *window, std::function<void()> frameChanged)
-    : QObject(window), m_window(window), m_frameChanged(std::move(frameChanged))
+    : QObject(window)
+    , m_window(window)
+    , m_frameChanged(std::move(frameChanged))
 {
     window->installEventFilter(this);
 }

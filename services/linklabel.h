@@ -9,8 +9,7 @@
 
 #include <functional>
 
-class LinkLabel : public QLabel
-{
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     /// Opens an address; false when the desktop refuses.

@@ -111,8 +111,7 @@ bool PlacementKeeper::eventFilter(QObject *watched, QEvent *event)
         }
         return true;
     }
-    default:
-        break;
+    default: break;
     }
     return false;
 }
@@ -185,7 +184,7 @@ void PlacementKeeper::apply(const WindowPlacement &placement)
         state = Qt::WindowMaximized;
     else if (placement.showState == WindowPlacement::ShowMinimized)
         state = placement.flags & WindowPlacement::RestoreToMaximized ? Qt::WindowMinimized | Qt::WindowMaximized
-                                                                        : Qt::WindowMinimized;
+                                                                      : Qt::WindowMinimized;
     m_window->setWindowState(state);
 }
 

@@ -67,9 +67,9 @@ private:
     QWidget *m_window;
     PlacementSetting m_setting;
     bool m_shown = false;
-    bool m_placesItself; ///< false under Wayland, where the compositor places
-    QRect m_normalFrame;         ///< the outer frame in the normal state
-    QRect m_previousNormalFrame; ///< the one before it
+    bool m_placesItself;              ///< false under Wayland, where the compositor places
+    QRect m_normalFrame;              ///< the outer frame in the normal state
+    QRect m_previousNormalFrame;      ///< the one before it
     std::optional<QRect> m_owedFrame; ///< the frame asked for, until the real frame is known
     bool m_owedCentred = false;
     QDeadlineTimer m_owedUntil;

@@ -21,10 +21,10 @@ SoundEffects::SoundEffects()
         const QResource resource(resourcePath(i));
         if (!resource.isValid())
             continue;
-        m_waves[size_t(i)] = resource.compressionAlgorithm() == QResource::NoCompression
-                                 ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
-                                                           qsizetype(resource.size()))
-                                 : resource.uncompressedData();
+        m_waves[size_t(i)] =
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size()))
+                : resource.uncompressedData();
     }
 }
 
@@ -43,7 +43,8 @@ void SoundEffects::play(int effect)
     if (wave.isEmpty())
         return;
     if (!m_output)
-        m_output = std::make_unique<SoundThread>(QCoreApplication::applicationDirPath() + QStringLiteral("/zorbix-sound"));
+        m_output =
+            std::make_unique<SoundThread>(QCoreApplication::applicationDirPath() + QStringLiteral("/zorbix-sound"));
     // A refusal is not passed on: the player simply hears nothing this time.
     m_output->play(wave);
 }

@@ -30,9 +30,7 @@ private:
     bool m_tried = false;
 };
 
-SoundThread::SoundThread(QString pluginPath)
-    : m_thread(new QThread)
-    , m_player(new Player(std::move(pluginPath)))
+SoundThread::SoundThread(QString pluginPath) : m_thread(new QThread), m_player(new Player(std::move(pluginPath)))
 {
     m_thread->setObjectName(QStringLiteral("sound"));
     m_player->moveToThread(m_thread);

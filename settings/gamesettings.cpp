@@ -32,7 +32,8 @@ int GameSettings::tongue() const
 
 int GameSettings::level(int levelCount) const
 {
-    const int stored = readOr(Defaults.level, [this] { return m_store.ReadInteger(Section, LevelKey, Defaults.level); });
+    const int stored =
+        readOr(Defaults.level, [this] { return m_store.ReadInteger(Section, LevelKey, Defaults.level); });
     return std::clamp(stored, 1, levelCount);
 }
 

@@ -29,7 +29,7 @@ public:
         bool sound = true;
         int level = 1;
         int tongue = Undecided; ///< the language code
-        QString savedGame; ///< the saved game in use; empty: none
+        QString savedGame;      ///< the saved game in use; empty: none
     };
 
     /// Failures to read go to report, which tells the player.

@@ -1,10 +1,6 @@
 #include "settings/settingserror.h"
 
-SettingsError::SettingsError(const QString &message)
-    : std::runtime_error(message.toStdString())
-    , m_message(message)
-{
-}
+SettingsError::SettingsError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
 SettingsError SettingsError::wrongType(const QString &valueName)
 {

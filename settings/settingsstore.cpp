@@ -35,14 +35,9 @@ SettingsStore::SettingsStore()
                  + QStringLiteral("/ZorbixGames/ZorbixHoplix/V1.ini"))
     , m_format(QSettings::IniFormat)
 #endif
-{
-}
+{}
 
-SettingsStore::SettingsStore(const QString &iniPath)
-    : m_location(iniPath)
-    , m_format(QSettings::IniFormat)
-{
-}
+SettingsStore::SettingsStore(const QString &iniPath) : m_location(iniPath), m_format(QSettings::IniFormat) {}
 
 qint32 SettingsStore::ReadInteger(const QString &section, const QString &key, qint32 defaultValue) const
 {

@@ -53,7 +53,8 @@ inline bool put(const QString &path, Put what, const QByteArray &bytes = {})
     switch (what) {
     case Put::Nothing: return true;
     case Put::Folder: return QDir().mkpath(path);
-    case Put::LockedFolder: return QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    case Put::LockedFolder:
+        return QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
     case Put::Pipe: return ::mkfifo(name.constData(), 0600) == 0;
     case Put::Socket: { // bound and closed again: the socket stays on the disk, nobody listening
         sockaddr_un address{AF_UNIX, {}};
@@ -100,7 +101,8 @@ public:
         // lock on the temporary folder, which every test program shares.
         m_lock = ::open(QFile::encodeName(QDir::tempPath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (m_lock < 0 || ::flock(m_lock, LOCK_EX) != 0) {
-            m_failure = QStringLiteral("cannot lock %1: %2").arg(QDir::tempPath(), QString::fromLocal8Bit(std::strerror(errno)));
+            m_failure = QStringLiteral("cannot lock %1: %2")
+                            .arg(QDir::tempPath(), QString::fromLocal8Bit(std::strerror(errno)));
             return;
         }
         for (const QString &folder : folders) {
@@ -116,7 +118,8 @@ public:
         // switch back.
         if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody->pw_gid, nobody->pw_gid, 0) != 0
             || ::setresuid(nobody->pw_uid, nobody->pw_uid, 0) != 0) {
-            m_failure = QStringLiteral("cannot switch to the user \"nobody\": ") + QString::fromLocal8Bit(std::strerror(errno));
+            m_failure =
+                QStringLiteral("cannot switch to the user \"nobody\": ") + QString::fromLocal8Bit(std::strerror(errno));
             restore();
             return;
         }

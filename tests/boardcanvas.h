@@ -16,7 +16,8 @@ struct Canvas {
     Board board;
 
     Canvas(int clientWidth, int clientHeight, const BoardPicture &picture)
-        : units(computeUnits(clientWidth, clientHeight)), board(boardFromPicture(picture))
+        : units(computeUnits(clientWidth, clientHeight))
+        , board(boardFromPicture(picture))
     {
         box.resize(clientWidth, clientHeight - 48);
         box.setFullRepaint([this] { drawAll(); });

@@ -68,7 +68,8 @@ struct MainFormFixture {
     void expectNoStrays()
     {
         const QStringList strays = answers.takeStrays();
-        QVERIFY2(strays.isEmpty(), qPrintable(QStringLiteral("unexpected dialog: ") + strays.join(QStringLiteral(", "))));
+        QVERIFY2(strays.isEmpty(),
+                 qPrintable(QStringLiteral("unexpected dialog: ") + strays.join(QStringLiteral(", "))));
     }
 
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
@@ -167,10 +168,7 @@ struct MainFormFixture {
         const QRect hero = heroRect(form->units, col, row);
         QTest::mouseClick(form->box, button, Qt::NoModifier, hero.center());
     }
-    QPoint heroCentre() const
-    {
-        return heroRect(form->units, form->board.heroColumn, form->board.heroRow).center();
-    }
+    QPoint heroCentre() const { return heroRect(form->units, form->board.heroColumn, form->board.heroRow).center(); }
     /// The effects heard so far, by the clip each one played.
     QList<int> effectList() const
     {

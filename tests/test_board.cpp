@@ -10,7 +10,8 @@ Q_DECLARE_METATYPE(std::optional<Cell>)
 namespace {
 
 // The hero in column 2, row 3; platforms around him in every direction,
-// with gaps to jump over.
+// with gaps to jump over. The picture keeps its rows one under the other.
+// clang-format off
 const BoardPicture Cross = {
     "........",
     "..#.....",
@@ -19,11 +20,13 @@ const BoardPicture Cross = {
     "..#.....",
     "..#.....",
 };
+// clang-format on
 
 } // namespace
 
 namespace QTest {
-template <> char *toString(const Answer &a)
+template <>
+char *toString(const Answer &a)
 {
     static_assert(Answer::Nothing == 0 && Answer::Jump == 1 && Answer::Lose == 2 && Answer::Solve == 3);
     static const char *const kinds[] = {"nothing", "jump", "lose", "solve"};

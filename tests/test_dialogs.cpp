@@ -23,14 +23,14 @@ struct DialogCase {
     const char *name;
     TGameDialog *(*make)(QWidget *mainForm, const int &tongue);
     const char *english, *german; // the message, word for word
-    const char *defaultButton; // focus at the first showing, pressed by Enter
+    const char *defaultButton;    // focus at the first showing, pressed by Enter
     int defaultResult;
     const char *cancelButton; // pressed by Escape; nullptr in the notice
     int cancelResult;
     bool defaultOnRight; // the level questions have Yes on the right
 };
 
-template<class Dialog>
+template <class Dialog>
 TGameDialog *maker(QWidget *mainForm, const int &tongue)
 {
     return new Dialog(mainForm, tongue);
@@ -42,8 +42,8 @@ const std::vector<DialogCase> &dialogCases()
     static const std::vector<DialogCase> cases{
         {"lost level", maker<TLostLevelDlg>, "That was it!\nRepeat level?", "Leider nein!\nStufe wiederholen?",
          "YesBtn", Yes, "NoBtn", No, true},
-        {"next level", maker<TNextLevelDlg>, "Hurrah, you made it!\nNext level?",
-         "Hurra, geschafft!\nNächste Stufe?", "YesBtn", Yes, "NoBtn", No, true},
+        {"next level", maker<TNextLevelDlg>, "Hurrah, you made it!\nNext level?", "Hurra, geschafft!\nNächste Stufe?",
+         "YesBtn", Yes, "NoBtn", No, true},
         {"all levels", maker<TAllLevelsDlg>, "Congratulation, you solved all levels!",
          "Gratulation, Du hast alle Stufen gelöst!", "OKBtn", Ok, nullptr, 0, false},
         {"give up", maker<TGiveUpDlg>, "Do you really want to restart this level?",
@@ -61,8 +61,7 @@ const std::vector<DialogCase> &dialogCases()
 enum class Answer { ClickDefault, ClickCancel, EnterAtFirstShowing, Escape, CloseBox };
 Q_DECLARE_METATYPE(Answer)
 
-class TestDialogs : public DialogTest
-{
+class TestDialogs : public DialogTest {
     Q_OBJECT
 public:
     TestDialogs() : DialogTest(English) {}
@@ -99,10 +98,8 @@ private slots:
         const int result = execAnswering(dialog, [&](QWidget *modal) {
             QCOMPARE(modal, dialog);
             switch (answer) {
-            case Answer::ClickDefault:
-                return clickButton(modal, c.defaultButton);
-            case Answer::ClickCancel:
-                return clickButton(modal, c.cancelButton);
+            case Answer::ClickDefault: return clickButton(modal, c.defaultButton);
+            case Answer::ClickCancel: return clickButton(modal, c.cancelButton);
             case Answer::EnterAtFirstShowing:
                 QCOMPARE(modal->focusWidget(), button(modal, c.defaultButton));
                 return pressKey(modal, Qt::Key_Return);
@@ -112,8 +109,7 @@ private slots:
                 if (openAfterEscape)
                     clickButton(modal, c.defaultButton); // end the showing the notice refused to end
                 return;
-            case Answer::CloseBox:
-                modal->close();
+            case Answer::CloseBox: modal->close();
             }
         });
 
@@ -203,8 +199,8 @@ private slots:
         // The main window's client area is 362 high; (362 + 129) div 2 truncates.
         QTest::newRow("worked example") << QRect(100, 50, 506, 400) << QSize(267, 129) << QPoint(219, 205);
         // 100 + (-67) div 2 = 100 - 33: toward zero, not down to -34.
-        QTest::newRow("main window narrower than the dialog") << QRect(100, 50, 200, 400) << QSize(267, 129)
-                                                              << QPoint(67, 205);
+        QTest::newRow("main window narrower than the dialog")
+            << QRect(100, 50, 200, 400) << QSize(267, 129) << QPoint(67, 205);
         QTest::newRow("main window left of and above the screen: no clamping")
             << QRect(-300, -200, 506, 400) << QSize(267, 129) << QPoint(-181, -45);
     }

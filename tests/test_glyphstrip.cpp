@@ -34,7 +34,8 @@ const QStringList DigitDots[11] = {
     QStringList(7, "...."),
 };
 
-// Pixel rows 3..15 of the faces.
+// Pixel rows 3..15 of the faces, four to a line.
+// clang-format off
 const QStringList SmilingFace = {
     "....#####....", "..#########..", ".###########.", ".##..###..##.",
     "###..###..###", "#############", "#############", "##.#######.##",
@@ -47,6 +48,7 @@ const QStringList FrowningFace = {
     "####.....####", ".##.#####.##.", ".#.#######.#.", "..#########..",
     "....#####....",
 };
+// clang-format on
 
 /// A digit's 11 x 20 picture: 2 x 2 dots every 3 pixels, black lines between.
 QStringList digitPicture(const QStringList &dots)

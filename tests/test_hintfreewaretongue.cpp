@@ -4,10 +4,10 @@
 #include "dialogs/centreonmainform.h"
 #include "dialogs/centreonscreen.h"
 #include "dialogs/gamedialogs.h"
-#include "texts/infotexts.h"
 #include "dialogs/modalresult.h"
 #include "services/linklabel.h"
 #include "tests/dialogdriver.h"
+#include "texts/infotexts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -38,8 +38,7 @@ bool openAfterEscape(QDialog *dialog, const std::function<void(QWidget *)> &clos
 
 } // namespace
 
-class TestHintFreewareTongue : public DialogTest
-{
+class TestHintFreewareTongue : public DialogTest {
     Q_OBJECT
 public:
     TestHintFreewareTongue() : DialogTest(Undecided) {}
@@ -78,7 +77,8 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::addColumn<QString>("opening");
         const QString english = QStringLiteral("Hoplix wants to clear the board: let him jump from platform");
-        QTest::newRow("German in 29 lines") << German << 29 << QStringLiteral("Hoplix möchte das Spielfeld leer räumen: Lass ihn");
+        QTest::newRow("German in 29 lines")
+            << German << 29 << QStringLiteral("Hoplix möchte das Spielfeld leer räumen: Lass ihn");
         QTest::newRow("English in 24 lines") << English << 24 << english;
         QTest::newRow("not chosen yet: English") << Undecided << 24 << english;
         QTest::newRow("a stored 5: English") << 5 << 24 << english;
@@ -122,9 +122,9 @@ private slots:
         const QString rules = InfoTexts::Rules.in(tongue);
         QCOMPARE(execAnswering(&dialog,
                                [&](QWidget *modal) {
-                                   QCOMPARE(modal->frameGeometry().topLeft(),
-                                            ::centreOnScreen(modal->screen()->geometry(),
-                                                             modal->frameGeometry().size()));
+                                   QCOMPARE(
+                                       modal->frameGeometry().topLeft(),
+                                       ::centreOnScreen(modal->screen()->geometry(), modal->frameGeometry().size()));
                                    modal->move(20, 30); // the player drags it away
                                    QCOMPARE(modal->focusWidget(), dialog.OKBtn);
                                    QTest::keyClick(dialog.OKBtn, Qt::Key_Tab);
@@ -167,10 +167,12 @@ private slots:
         QTest::addColumn<int>("tongue");
         QTest::addColumn<QStringList>("texts"); // the title line, the membership, the terms' first line
         const QStringList english{"Zorbix Hoplix 1.6 - a freeware puzzle game",
-                                  "Zorbix Bytes is a member of the Freeware Authors' Guild.", "Zorbix Hoplix is freeware."};
-        QTest::newRow("German") << German << QStringList{"Zorbix Hoplix 1.6 - ein Freeware-Denkspiel",
-                                                         "Zorbix Bytes ist Mitglied der Freeware Authors' Guild.",
-                                                         "Zorbix Hoplix ist Freeware."};
+                                  "Zorbix Bytes is a member of the Freeware Authors' Guild.",
+                                  "Zorbix Hoplix is freeware."};
+        QTest::newRow("German") << German
+                                << QStringList{"Zorbix Hoplix 1.6 - ein Freeware-Denkspiel",
+                                               "Zorbix Bytes ist Mitglied der Freeware Authors' Guild.",
+                                               "Zorbix Hoplix ist Freeware."};
         QTest::newRow("English") << English << english;
         QTest::newRow("not chosen yet") << Undecided << english;
     }
@@ -187,7 +189,8 @@ private slots:
             QCOMPARE(dialog.Memodeu->isVisible(), german);
             QCOMPARE(dialog.Memoeng->isVisible(), !german);
             const QString terms = (german ? dialog.Memodeu : dialog.Memoeng)->toPlainText();
-            QTEST((QStringList{dialog.progname->text(), dialog.savelabel->text(), terms.section(u'\n', 0, 0)}), "texts");
+            QTEST((QStringList{dialog.progname->text(), dialog.savelabel->text(), terms.section(u'\n', 0, 0)}),
+                  "texts");
         });
     }
 
@@ -265,7 +268,6 @@ private:
             modal->close();
         });
     }
-
 };
 
 QTEST_MAIN(TestHintFreewareTongue)

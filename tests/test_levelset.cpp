@@ -69,7 +69,8 @@ private slots:
 
     void roundTrip()
     {
-        const std::vector<LevelRecord> levels{levelFromPicture({"H#"}), levelFromPicture({"", "..#", "", "##H.#", "..#", "..#"})};
+        const std::vector<LevelRecord> levels{levelFromPicture({"H#"}),
+                                              levelFromPicture({"", "..#", "", "##H.#", "..#", "..#"})};
         QTemporaryDir dir;
         // A fragment after the last record is ignored.
         QVERIFY(put(dir.filePath("zhop.dat"), Put::File, serializeLevelSet(levels) + "tail"));

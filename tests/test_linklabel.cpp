@@ -17,8 +17,7 @@ QColor textColour(const QLabel &label)
 
 } // namespace
 
-class TestLinkLabel : public QObject
-{
+class TestLinkLabel : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,11 +64,18 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("target as given") << "Homepage" << "http://www.zorbix.example/" << "http://www.zorbix.example/";
-        QTest::newRow("blanks around the target dropped")
-            << "Homepage" << "  http://www.zorbix.example/  " << "http://www.zorbix.example/";
-        QTest::newRow("blank target, e-mail caption") << "hoplix@zorbix.example" << "   " << "mailto:hoplix@zorbix.example";
-        QTest::newRow("no target, address caption") << "http://www.zorbix.example/" << "" << "http://www.zorbix.example/";
+        QTest::newRow("target as given") << "Homepage"
+                                         << "http://www.zorbix.example/"
+                                         << "http://www.zorbix.example/";
+        QTest::newRow("blanks around the target dropped") << "Homepage"
+                                                          << "  http://www.zorbix.example/  "
+                                                          << "http://www.zorbix.example/";
+        QTest::newRow("blank target, e-mail caption") << "hoplix@zorbix.example"
+                                                      << "   "
+                                                      << "mailto:hoplix@zorbix.example";
+        QTest::newRow("no target, address caption") << "http://www.zorbix.example/"
+                                                    << ""
+                                                    << "http://www.zorbix.example/";
     }
 
     void target()

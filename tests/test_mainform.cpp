@@ -7,8 +7,8 @@
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -119,7 +119,8 @@ private slots:
         const auto row = [](const char *name, const BoardPicture &picture, SetBefore before, const QStringList &keys,
                             const QString &answer, bool refuse, const QList<int> &effects, const QStringList &dialogs,
                             int heroColumn) {
-            QTest::newRow(name) << &picture << 2 << before << keys << answer << refuse << effects << dialogs << heroColumn;
+            QTest::newRow(name) << &picture << 2 << before << keys << answer << refuse << effects << dialogs
+                                << heroColumn;
         };
         const SetBefore unsolved = SetBefore::Unsolved;
         const QStringList solve{"Right", "Space"};
@@ -127,8 +128,10 @@ private slots:
         row("long jump", LongJumpLine, unsolved, {"Shift+Right"}, {}, false, {2}, {}, 2);
         row("loss", Crossing, unsolved, {"Left"}, "NoBtn", false, {3}, {"TLostLevelDlg"}, 2);
         row("solve", TwoInARow, unsolved, solve, "NoBtn", false, {1, 4}, {"TNextLevelDlg"}, 1);
-        row("solve completing the set", TwoInARow, SetBefore::OthersSolved, solve, "OKBtn", false, {1, 5}, {"TAllLevelsDlg"}, 1);
-        row("solve after the set was complete", TwoInARow, SetBefore::Complete, solve, "NoBtn", false, {1, 4}, {"TNextLevelDlg"}, 1);
+        row("solve completing the set", TwoInARow, SetBefore::OthersSolved, solve, "OKBtn", false, {1, 5},
+            {"TAllLevelsDlg"}, 1);
+        row("solve after the set was complete", TwoInARow, SetBefore::Complete, solve, "NoBtn", false, {1, 4},
+            {"TNextLevelDlg"}, 1);
         row("refused clips: the jump, the loss and the question still happen", Crossing, unsolved, {"Right", "Right"},
             "NoBtn", true, {1, 3}, {"TLostLevelDlg"}, 3);
     }
@@ -417,7 +420,7 @@ private slots:
         f.form->tools->SoundBtn->click(); // sound off
         f.answers.press(QStringLiteral("OKBtn"))
             .then([&](QWidget *w) {
-                QVERIFY(!f.form->Timer->isActive()); // the stars stop before the shutdown dialogs
+                QVERIFY(!f.form->Timer->isActive());  // the stars stop before the shutdown dialogs
                 qobject_cast<QDialog *>(w)->reject(); // the save dialog, cancelled
             })
             .press(QStringLiteral("OKBtn"));
@@ -608,7 +611,8 @@ private slots:
         QCOMPARE(progressCount(f.form->SolvedFlags, 3), solved);
         QTEST(f.form->AllSolvedFlag, "allFlagged");
         QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
-        QCOMPARE(f.form->tools->levelbox->toolTip(), solved ? QStringLiteral("Level 1: solved") : QStringLiteral("Level 1: unsolved"));
+        QCOMPARE(f.form->tools->levelbox->toolTip(),
+                 solved ? QStringLiteral("Level 1: solved") : QStringLiteral("Level 1: unsolved"));
         playsAndCloses(f);
         QVERIFY(f.settingsText().contains(QStringLiteral("save=") + path));
     }

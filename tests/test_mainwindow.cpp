@@ -4,8 +4,8 @@
 
 #include "asplayer.h"
 
-#include "texts/infotexts.h"
 #include "game/savedgame.h"
+#include "texts/infotexts.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
@@ -46,11 +46,13 @@ private slots:
         f.start(2, Crossing);
         const ToolPanel *tools = f.form->tools;
         const QList<QPair<QWidget *, QRect>> places{
-            {tools->NewGameBtn, QRect(4, 4, 25, 25)},  {tools->RestartBtn, QRect(28, 4, 25, 25)}, {tools->LoadBtn, QRect(52, 4, 25, 25)},
-            {tools->SaveBtn, QRect(76, 4, 25, 25)},    {tools->SoundBtn, QRect(100, 4, 25, 25)},  {tools->ExitBtn, QRect(124, 4, 25, 25)},
-            {tools->sDownBtn, QRect(153, 7, 20, 20)},  {tools->levelscroll, QRect(173, 8, 92, 18)}, {tools->sUpBtn, QRect(264, 7, 20, 20)},
-            {tools->levellabel, QRect(296, 12, 45, 16)}, {tools->levelbox, QRect(334, 7, 57, 20)}, {tools->TongueBtn, QRect(397, 4, 25, 25)},
-            {tools->RulesBtn, QRect(421, 4, 25, 25)},  {tools->InfoBtn, QRect(445, 4, 25, 25)},
+            {tools->NewGameBtn, QRect(4, 4, 25, 25)}, {tools->RestartBtn, QRect(28, 4, 25, 25)},
+            {tools->LoadBtn, QRect(52, 4, 25, 25)},   {tools->SaveBtn, QRect(76, 4, 25, 25)},
+            {tools->SoundBtn, QRect(100, 4, 25, 25)}, {tools->ExitBtn, QRect(124, 4, 25, 25)},
+            {tools->sDownBtn, QRect(153, 7, 20, 20)}, {tools->levelscroll, QRect(173, 8, 92, 18)},
+            {tools->sUpBtn, QRect(264, 7, 20, 20)},   {tools->levellabel, QRect(296, 12, 45, 16)},
+            {tools->levelbox, QRect(334, 7, 57, 20)}, {tools->TongueBtn, QRect(397, 4, 25, 25)},
+            {tools->RulesBtn, QRect(421, 4, 25, 25)}, {tools->InfoBtn, QRect(445, 4, 25, 25)},
         };
         for (const auto &[widget, place] : places)
             QCOMPARE(widget->geometry(), place);
@@ -121,7 +123,8 @@ private slots:
         for (const auto &[widget, hint] : german)
             QCOMPARE(widget->toolTip(), hint);
         QCOMPARE(tools->levellabel->text(), QStringLiteral("Ebene:"));
-        QVERIFY(f.form->zxbScroll->text().startsWith(QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
+        QVERIFY(f.form->zxbScroll->text().startsWith(
+            QStringLiteral("Klicke hier um die Zorbix Games Homepage zu besuchen.")));
         QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Spiel rescue.zhx"));
 
         // A dialog shown after the switch speaks the new language.
@@ -269,8 +272,10 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("blocker"); // what stands in the way: a file or a folder
-        QTest::newRow("a plain file where the folder belongs") << "blocker/game" << "file:blocker";
-        QTest::newRow("a folder named like the save: no overwrite question") << "game.sav" << "folder:game.zhx";
+        QTest::newRow("a plain file where the folder belongs") << "blocker/game"
+                                                               << "file:blocker";
+        QTest::newRow("a folder named like the save: no overwrite question") << "game.sav"
+                                                                             << "folder:game.zhx";
     }
 
     void failedSaveIsReported()
@@ -285,7 +290,8 @@ private slots:
         f.answers.choose(f.folder.filePath(chosen)).readBox(&message);
         f.form->tools->SaveBtn->click();
         QCOMPARE(f.answers.seen(), (QStringList{"QFileDialog", "QMessageBox"}));
-        QCOMPARE(message, QStringLiteral("Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
+        QCOMPARE(message, QStringLiteral(
+                              "Fehler|Kann Spiel game.zhx nicht speichern. Datenträger voll oder nicht beschreibbar."));
         QCOMPARE(f.form->SavedGamePath, withSavedGameExtension(f.folder.filePath(chosen))); // named all the same
     }
 
@@ -360,27 +366,39 @@ private slots:
     {
         QTest::addColumn<int>("place");
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("level");             // the level the game starts at
+        QTest::addColumn<int>("level"); // the level the game starts at
         QTest::addColumn<int>("boxesAtStart");
-        QTest::addColumn<QStringList>("told");      // every message box, at the start and at the close
+        QTest::addColumn<QStringList>("told"); // every message box, at the start and at the close
         const QString cannotGet = QStringLiteral(u"Fehler beim Holen der Daten für 'tongue'");
         const QString cannotCreate = QStringLiteral(u"Erzeugung von Schlüssel common misslungen");
         const QByteArray section = MainFormFixture::sectionLine().toUtf8();
-        const auto wrongType = [](const char *key) { return QStringLiteral(u"Ungültiger Datentyp für '%1'").arg(QLatin1String(key)); };
-        QTest::newRow("binary garbage") << int(SettingsFile) << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 1 << 0 << QStringList();
-        QTest::newRow("unclosed section name") << int(SettingsFile) << QByteArray("[common\nsound=1\nlevel=2\n") << 2 << 0 << QStringList();
-        QTest::newRow("not an INI file") << int(SettingsFile) << QByteArray("{\"common\": {\"level\": 2}}\n") << 1 << 0 << QStringList();
+        const auto wrongType = [](const char *key) {
+            return QStringLiteral(u"Ungültiger Datentyp für '%1'").arg(QLatin1String(key));
+        };
+        QTest::newRow("binary garbage") << int(SettingsFile) << QByteArray("\x01\x02\xff\xfe\n[\0zz\n", 10) << 1 << 0
+                                        << QStringList();
+        QTest::newRow("unclosed section name")
+            << int(SettingsFile) << QByteArray("[common\nsound=1\nlevel=2\n") << 2 << 0 << QStringList();
+        QTest::newRow("not an INI file") << int(SettingsFile) << QByteArray("{\"common\": {\"level\": 2}}\n") << 1 << 0
+                                         << QStringList();
         QTest::newRow("every value of the wrong form: defaults")
-            << int(SettingsFile) << (section + "tongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0 << QStringList();
+            << int(SettingsFile) << (section + "tongue=German\nlevel=1,2\nsound=maybe\nsave=\n") << 1 << 0
+            << QStringList();
         QTest::newRow("values that are no text: each one told, then defaults")
             << int(SettingsFile)
-            << (section + "tongue=@ByteArray(1)\nlevel=@Size(1 2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
+            << (section
+                + "tongue=@ByteArray(1)\nlevel=@Size(1 "
+                  "2)\nsave=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\nsound=@Invalid()\n")
             << 1 << 4 << QStringList{wrongType("tongue"), wrongType("level"), wrongType("save"), wrongType("sound")};
-        QTest::newRow("a file the player may not read") << int(UnreadableFile) << (section + "level=2\n") << 1 << 1
+        QTest::newRow("a file the player may not read")
+            << int(UnreadableFile) << (section + "level=2\n") << 1 << 1
             << QStringList{cannotGet, QStringLiteral(u"Fehler beim Setzen der Daten für 'sound'")};
-        QTest::newRow("a folder in place of the file") << int(FolderForFile) << QByteArray() << 1 << 1 << QStringList{cannotGet, cannotCreate};
-        QTest::newRow("an unwritable settings folder") << int(LockedFolder) << (section + "level=2\n") << 2 << 0 << QStringList{cannotCreate};
-        QTest::newRow("a plain file where the settings folder belongs") << int(FileForFolder) << QByteArray() << 1 << 0 << QStringList{cannotCreate};
+        QTest::newRow("a folder in place of the file")
+            << int(FolderForFile) << QByteArray() << 1 << 1 << QStringList{cannotGet, cannotCreate};
+        QTest::newRow("an unwritable settings folder")
+            << int(LockedFolder) << (section + "level=2\n") << 2 << 0 << QStringList{cannotCreate};
+        QTest::newRow("a plain file where the settings folder belongs")
+            << int(FileForFolder) << QByteArray() << 1 << 0 << QStringList{cannotCreate};
     }
 
     /** What the player meets with each kind of settings: the game starts with

@@ -36,8 +36,8 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("buttonPicture");
 
-        for (const char *name : {"bomb", "restart", "load", "save", "sound", "door", "previous",
-                                 "next", "lips", "rules", "info", "cross", "smile", "tick"})
+        for (const char *name : {"bomb", "restart", "load", "save", "sound", "door", "previous", "next", "lips",
+                                 "rules", "info", "cross", "smile", "tick"})
             QTest::newRow(name) << QStringLiteral(":/pictures/%1.svg").arg(name) << QSize(20, 20) << true;
         QTest::newRow("flags-english, 53 x 20") << ":/pictures/flags-english.svg" << QSize(53, 20) << false;
         QTest::newRow("flags-german, 80 x 20") << ":/pictures/flags-german.svg" << QSize(80, 20) << false;

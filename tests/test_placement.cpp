@@ -6,8 +6,8 @@
 
 #include "app/zorbixapplication.h"
 #include "services/placementkeeper.h"
-#include "settings/windowplacement.h"
 #include "settings/settingserror.h"
+#include "settings/windowplacement.h"
 
 #include <QMimeData>
 #include <QScreen>
@@ -26,7 +26,8 @@ void checkCentred(const QWidget &window)
 {
     QCOMPARE(window.size(), QSize(494, 362));
     const QPoint off = frameOf(window).center() - QGuiApplication::primaryScreen()->geometry().center();
-    QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, qPrintable(QStringLiteral("%1, %2 off").arg(off.x()).arg(off.y())));
+    QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1,
+             qPrintable(QStringLiteral("%1, %2 off").arg(off.x()).arg(off.y())));
 }
 
 /// The "MainForm" line of the settings file, as the file holds it.
@@ -48,17 +49,26 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("read"); ///< the placement read, written anew; empty: another form
 
-        QTest::newRow("seven numbers") << "200,0,1,10,20,516,413" << "200,0,1,10,20,516,413";
-        QTest::newRow("a comma at the end adds no piece") << "200,2,3,10,20,516,413," << "200,2,3,10,20,516,413";
+        QTest::newRow("seven numbers") << "200,0,1,10,20,516,413"
+                                       << "200,0,1,10,20,516,413";
+        QTest::newRow("a comma at the end adds no piece") << "200,2,3,10,20,516,413,"
+                                                          << "200,2,3,10,20,516,413";
         QTest::newRow("blanks, signs and hexadecimal read as integers do") << "200,0,1, -10,$14,0x204,413"
-                                                                          << "200,0,1,-10,20,516,413";
-        QTest::newRow("six numbers: another form") << "200,0,1,10,20,516" << "";
-        QTest::newRow("eight numbers: another form") << "200,0,1,10,20,516,413,1" << "";
-        QTest::newRow("mark 199: another form") << "199,0,1,10,20,516,413" << "";
-        QTest::newRow("nothing stored") << "" << "";
-        QTest::newRow("edges beyond any desktop: another form") << "200,0,1,-2147483648,0,2147483647,99" << "";
-        QTest::newRow("a word among seven: not an integer") << "200,0,1,10,top,516,413" << "'top' is not a valid integer value";
-        QTest::newRow("an empty piece among seven: not an integer") << "200,0,,10,20,516,413" << "'' is not a valid integer value";
+                                                                           << "200,0,1,-10,20,516,413";
+        QTest::newRow("six numbers: another form") << "200,0,1,10,20,516"
+                                                   << "";
+        QTest::newRow("eight numbers: another form") << "200,0,1,10,20,516,413,1"
+                                                     << "";
+        QTest::newRow("mark 199: another form") << "199,0,1,10,20,516,413"
+                                                << "";
+        QTest::newRow("nothing stored") << ""
+                                        << "";
+        QTest::newRow("edges beyond any desktop: another form") << "200,0,1,-2147483648,0,2147483647,99"
+                                                                << "";
+        QTest::newRow("a word among seven: not an integer") << "200,0,1,10,top,516,413"
+                                                            << "'top' is not a valid integer value";
+        QTest::newRow("an empty piece among seven: not an integer") << "200,0,,10,20,516,413"
+                                                                    << "'' is not a valid integer value";
     }
 
     void textForms()
@@ -80,11 +90,16 @@ private slots:
         QTest::addColumn<QRect>("clamped");
 
         const QRect desktop(0, 0, 1024, 768);
-        QTest::newRow("beyond the right edge: moved left onto it") << desktop << QRect(900, 100, 500, 400) << QRect(524, 100, 500, 400);
-        QTest::newRow("below the bottom: moved up onto it") << desktop << QRect(100, 600, 500, 400) << QRect(100, 368, 500, 400);
-        QTest::newRow("left of the desktop: moved right onto it") << desktop << QRect(-50, 100, 500, 400) << QRect(0, 100, 500, 400);
-        QTest::newRow("above the desktop: moved down onto it") << desktop << QRect(100, -30, 500, 400) << QRect(100, 0, 500, 400);
-        QTest::newRow("larger than the desktop: at its left and top") << desktop << QRect(-10, -10, 1110, 810) << QRect(0, 0, 1110, 810);
+        QTest::newRow("beyond the right edge: moved left onto it")
+            << desktop << QRect(900, 100, 500, 400) << QRect(524, 100, 500, 400);
+        QTest::newRow("below the bottom: moved up onto it")
+            << desktop << QRect(100, 600, 500, 400) << QRect(100, 368, 500, 400);
+        QTest::newRow("left of the desktop: moved right onto it")
+            << desktop << QRect(-50, 100, 500, 400) << QRect(0, 100, 500, 400);
+        QTest::newRow("above the desktop: moved down onto it")
+            << desktop << QRect(100, -30, 500, 400) << QRect(100, 0, 500, 400);
+        QTest::newRow("larger than the desktop: at its left and top")
+            << desktop << QRect(-10, -10, 1110, 810) << QRect(0, 0, 1110, 810);
         QTest::newRow("a desktop reaching left of the primary screen ends at its own right edge")
             << QRect(-1280, 0, 2304, 768) << QRect(900, 100, 500, 400) << QRect(524, 100, 500, 400);
     }
@@ -131,7 +146,8 @@ private slots:
         // same scheme are gone.
         const QString settings = f.settingsText();
         QCOMPARE(placementLine(settings), line);
-        QVERIFY2(!settings.contains(QLatin1String("MainFormColor")) && !settings.contains(QLatin1String("MainFormFont")),
+        QVERIFY2(!settings.contains(QLatin1String("MainFormColor"))
+                     && !settings.contains(QLatin1String("MainFormFont")),
                  qPrintable(settings));
     }
 

@@ -95,7 +95,15 @@ class TestSavedGame : public QObject {
 
     QTemporaryDir m_dir;
 
-    enum Place { LockedFolder, LockedFolderAndFile, FullDisk, FileSizeLimit, FileForFolder, FolderForFile, PipeForFile };
+    enum Place {
+        LockedFolder,
+        LockedFolderAndFile,
+        FullDisk,
+        FileSizeLimit,
+        FileForFolder,
+        FolderForFile,
+        PipeForFile
+    };
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -218,9 +226,7 @@ private slots:
             QVERIFY(writeSavedGame(file, old));
             disk->fill();
             break;
-        case FileSizeLimit:
-            QVERIFY(writeSavedGame(file, old));
-            break;
+        case FileSizeLimit: QVERIFY(writeSavedGame(file, old)); break;
         case FileForFolder:
             QVERIFY(put(folder + QStringLiteral("/plain"), Put::File, "x"));
             file = folder + QStringLiteral("/plain/game.zhx");
@@ -261,7 +267,8 @@ private slots:
         QTest::newRow("no path at all: skipped") << Put::Nothing << "" << missing;
         QTest::newRow("a folder: skipped") << Put::Folder << "game.zhx" << missing;
         QTest::newRow("a named pipe: skipped, never opened") << Put::Pipe << "game.zhx" << missing;
-        QTest::newRow("a file the player may not read") << Put::UnreadableFile << "game.zhx" << int(AutoLoadStatus::Unreadable);
+        QTest::newRow("a file the player may not read")
+            << Put::UnreadableFile << "game.zhx" << int(AutoLoadStatus::Unreadable);
     }
 
     /** Only a regular file counts as a saved game being there: anything else
@@ -286,17 +293,28 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("other extension replaced") << "/home/p/game.sav" << "/home/p/game.zhx";
-        QTest::newRow("no extension: added") << "/home/p/game" << "/home/p/game.zhx";
-        QTest::newRow("already .zhx") << "/home/p/game.zhx" << "/home/p/game.zhx";
-        QTest::newRow("upper-case extension replaced") << "/home/p/game.ZHX" << "/home/p/game.zhx";
-        QTest::newRow("only the last extension") << "/home/p/game.tar.gz" << "/home/p/game.tar.zhx";
-        QTest::newRow("trailing dot") << "/home/p/game." << "/home/p/game.zhx";
-        QTest::newRow("dot in a folder name") << "/home/p.q/game" << "/home/p.q/game.zhx";
-        QTest::newRow("leading-dot name") << "/home/p/.hoplix" << "/home/p/.hoplix.zhx";
-        QTest::newRow("leading-dot name with extension") << "/home/p/.hoplix.sav" << "/home/p/.hoplix.zhx";
-        QTest::newRow("bare name") << "game.sav" << "game.zhx";
-        QTest::newRow("bare name without extension") << "game" << "game.zhx";
+        QTest::newRow("other extension replaced") << "/home/p/game.sav"
+                                                  << "/home/p/game.zhx";
+        QTest::newRow("no extension: added") << "/home/p/game"
+                                             << "/home/p/game.zhx";
+        QTest::newRow("already .zhx") << "/home/p/game.zhx"
+                                      << "/home/p/game.zhx";
+        QTest::newRow("upper-case extension replaced") << "/home/p/game.ZHX"
+                                                       << "/home/p/game.zhx";
+        QTest::newRow("only the last extension") << "/home/p/game.tar.gz"
+                                                 << "/home/p/game.tar.zhx";
+        QTest::newRow("trailing dot") << "/home/p/game."
+                                      << "/home/p/game.zhx";
+        QTest::newRow("dot in a folder name") << "/home/p.q/game"
+                                              << "/home/p.q/game.zhx";
+        QTest::newRow("leading-dot name") << "/home/p/.hoplix"
+                                          << "/home/p/.hoplix.zhx";
+        QTest::newRow("leading-dot name with extension") << "/home/p/.hoplix.sav"
+                                                         << "/home/p/.hoplix.zhx";
+        QTest::newRow("bare name") << "game.sav"
+                                   << "game.zhx";
+        QTest::newRow("bare name without extension") << "game"
+                                                     << "game.zhx";
     }
 
     /** The name a save goes to. */

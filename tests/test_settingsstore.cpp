@@ -43,7 +43,6 @@ class TestSettingsStore : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_config;
 
-
     QString programFolder() const { return m_config->filePath(QStringLiteral("ZorbixGames/ZorbixHoplix")); }
     QString iniPath() const { return programFolder() + QStringLiteral("/V1.ini"); }
 

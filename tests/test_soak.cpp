@@ -35,13 +35,15 @@ public:
     };
 
     RandomAnswerer(std::mt19937 &random, const QString &folder, const QStringList &fileNames)
-        : m_random(random), m_folder(folder), m_fileNames(fileNames)
+        : m_random(random)
+        , m_folder(folder)
+        , m_fileNames(fileNames)
     {
         qApp->installEventFilter(this);
     }
 
-    bool quitAllowed = false;    ///< whether the quit question may be answered Yes
-    QList<Answer> answers;       ///< since the last clear
+    bool quitAllowed = false; ///< whether the quit question may be answered Yes
+    QList<Answer> answers;    ///< since the last clear
     bool answered(const QString &window, const QString &choice = {}) const
     {
         for (const Answer &a : answers)
@@ -65,14 +67,17 @@ private:
     // Posted, so the answer comes inside the window's own event loop.
     void answerSoon(QWidget *w)
     {
-        QMetaObject::invokeMethod(this, [this, w = QPointer<QWidget>(w)] {
-            if (!w || !w->isVisible())
-                return;
-            answers.append({QString::fromLatin1(w->metaObject()->className()), answer(w)});
-            // A file dialog given a folder's name opens that folder and stays.
-            if (w && w->isVisible())
-                answerSoon(w);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, w = QPointer<QWidget>(w)] {
+                if (!w || !w->isVisible())
+                    return;
+                answers.append({QString::fromLatin1(w->metaObject()->className()), answer(w)});
+                // A file dialog given a folder's name opens that folder and stays.
+                if (w && w->isVisible())
+                    answerSoon(w);
+            },
+            Qt::QueuedConnection);
     }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -139,8 +144,10 @@ class TestSoak : public QObject {
 private slots:
     void randomSession()
     {
-        const unsigned seed = qEnvironmentVariableIsSet("ZHOP_SOAK_SEED") ? qEnvironmentVariableIntValue("ZHOP_SOAK_SEED") : 20261208u;
-        const int count = qEnvironmentVariableIsSet("ZHOP_SOAK_EVENTS") ? qEnvironmentVariableIntValue("ZHOP_SOAK_EVENTS") : 10000;
+        const unsigned seed =
+            qEnvironmentVariableIsSet("ZHOP_SOAK_SEED") ? qEnvironmentVariableIntValue("ZHOP_SOAK_SEED") : 20261208u;
+        const int count =
+            qEnvironmentVariableIsSet("ZHOP_SOAK_EVENTS") ? qEnvironmentVariableIntValue("ZHOP_SOAK_EVENTS") : 10000;
         m_random.seed(seed);
 
         QVERIFY(put(m_f.programFolder() + QStringLiteral("/zhop.dat"), Put::File, fileBytes(ZHOP_DAT)));
@@ -159,8 +166,9 @@ private slots:
         m_f.start();
         m_f.answers.stop();
 
-        RandomAnswerer answers(m_random, saves, {"week", "week.zhx", "other.sav", "short.zhx", "negative.zhx",
-                                                 "nearly-all.zhx", "folder.zhx", "gone.zhx"});
+        RandomAnswerer answers(
+            m_random, saves,
+            {"week", "week.zhx", "other.sav", "short.zhx", "negative.zhx", "nearly-all.zhx", "folder.zhx", "gone.zhx"});
         m_answers = &answers;
         QList<QPair<int, std::function<QString()>>> kinds = events();
         std::map<QString, int> shown; // windows answered, by class, for the closing line
@@ -184,7 +192,8 @@ private slots:
             }
             QCoreApplication::processEvents();
             const QString problem = broken(before, event);
-            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(n).arg(event, problem)));
+            QVERIFY2(problem.isEmpty(),
+                     qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(n).arg(event, problem)));
             for (const RandomAnswerer::Answer &answer : answers.answers)
                 ++shown[answer.window];
         }
@@ -205,7 +214,8 @@ private slots:
         QVERIFY2(written.ReadBool(common, GameSettings::SoundKey, !m.soundOn()) == m.soundOn(), qPrintable(at));
         QVERIFY2(written.ReadInteger(common, GameSettings::LevelKey, 0) == m.CurrentLevel, qPrintable(at));
         QVERIFY2(written.ReadInteger(common, GameSettings::TongueKey, -2) == m.Tongue, qPrintable(at));
-        QVERIFY2(written.ReadString(common, GameSettings::SaveKey, QStringLiteral("?")) == m.SavedGamePath, qPrintable(at));
+        QVERIFY2(written.ReadString(common, GameSettings::SaveKey, QStringLiteral("?")) == m.SavedGamePath,
+                 qPrintable(at));
     }
 
 private:
@@ -216,22 +226,27 @@ private:
         TMainForm &m = *m_f.form;
         return {
             {20, [this] { return pressKey(Qt::Key_Left + pick(4), pick(3) ? Qt::NoModifier : Qt::ShiftModifier); }},
-            {5, [this] {
-                 const int others[] = {Qt::Key_Space, Qt::Key_A, Qt::Key_Shift, Qt::Key_Return, Qt::Key_F5, Qt::Key_Tab};
+            {5,
+             [this] {
+                 const int others[] = {Qt::Key_Space,  Qt::Key_A,  Qt::Key_Shift,
+                                       Qt::Key_Return, Qt::Key_F5, Qt::Key_Tab};
                  return pressKey(others[pick(6)], Qt::NoModifier);
              }},
-            {3, [this] {
+            {3,
+             [this] {
                  m_guidedRun = 64; // the next keys too, till the level is solved or left
                  return guidedKey();
              }},
-            {25, [this, &m] {
+            {25,
+             [this, &m] {
                  const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
                  const QPoint at = pick(4) ? heroRect(m.units, pick(10) - 1, pick(10) - 1).center()
                                            : QPoint(pick(m.box->width()), pick(m.box->height()));
                  QTest::mouseClick(m.box, buttons[pick(3)], Qt::NoModifier, at);
                  return QStringLiteral("click at %1,%2").arg(at.x()).arg(at.y());
              }},
-            {15, [this, &m] {
+            {15,
+             [this, &m] {
                  QToolButton *buttons[] = {m.tools->NewGameBtn, m.tools->RestartBtn, m.tools->LoadBtn,
                                            m.tools->SaveBtn,    m.tools->SoundBtn,   m.tools->ExitBtn,
                                            m.tools->sDownBtn,   m.tools->sUpBtn,     m.tools->TongueBtn,
@@ -240,7 +255,8 @@ private:
                  button->click();
                  return button->objectName();
              }},
-            {10, [this, &m] {
+            {10,
+             [this, &m] {
                  QScrollBar *selector = m.tools->levelscroll;
                  const QPoint at(pick(selector->width()), selector->height() / 2);
                  QTest::mouseClick(selector, Qt::LeftButton, Qt::NoModifier, at);
@@ -304,7 +320,8 @@ private:
             return QStringLiteral("the selector shows level %1").arg(m.tools->levelscroll->value());
         if (m.gsol->position() != progressCount(m.SolvedFlags, m.LevelCount))
             return QStringLiteral("the progress bar stands at %1").arg(m.gsol->position());
-        if (m.tools->levelbox->picture() != levelDisplayImage(m_glyphs, m.CurrentLevel, m.SolvedFlags.isSolved(m.CurrentLevel)))
+        if (m.tools->levelbox->picture()
+            != levelDisplayImage(m_glyphs, m.CurrentLevel, m.SolvedFlags.isSolved(m.CurrentLevel)))
             return QStringLiteral("the level display shows another level or state");
         if (QWidget *open = QApplication::activeModalWidget())
             return QStringLiteral("%1 was left open").arg(QString::fromLatin1(open->metaObject()->className()));
@@ -332,7 +349,9 @@ private:
         if (m.State != state && !levelStarted)
             return QStringLiteral("the game is in state %1 after %2").arg(int(m.State)).arg(event);
         if (m.CurrentLevel != level)
-            return QStringLiteral("level %1 after the next-level question on level %2").arg(m.CurrentLevel).arg(before.level);
+            return QStringLiteral("level %1 after the next-level question on level %2")
+                .arg(m.CurrentLevel)
+                .arg(before.level);
 
         // The solved flags change only by a solve, a new game or a load.
         SolvedTable expected = before.flags;
@@ -340,12 +359,12 @@ private:
             expected[before.level] = 1;
         if (a.answered("TRestartDlg", "OKBtn"))
             clearProgress(expected, m.LevelCount);
-        const bool loaded = event == QLatin1String("LoadBtn") && a.answered("QFileDialog") && !a.answered("QFileDialog", "cancel");
+        const bool loaded =
+            event == QLatin1String("LoadBtn") && a.answered("QFileDialog") && !a.answered("QFileDialog", "cancel");
         if (!loaded && m.SolvedFlags != expected)
             return QStringLiteral("the solved flags are not what a solve, a new game or a load makes them");
         return {};
     }
-
 
     MainFormFixture m_f;
     std::mt19937 m_random;

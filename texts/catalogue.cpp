@@ -51,10 +51,10 @@ QString overwriteQuestion(int tongue, const QString &fileName)
 
 QString saveFailed(int tongue, const QString &fileName)
 {
-    return tongue == German ? QStringLiteral("Kann Spiel ") + fileName
-                                  + QStringLiteral(" nicht speichern. Datenträger voll oder nicht beschreibbar.")
-                            : QStringLiteral("Cannot save game ") + fileName
-                                  + QStringLiteral(". Drive full or not writable.");
+    return tongue == German
+               ? QStringLiteral("Kann Spiel ") + fileName
+                     + QStringLiteral(" nicht speichern. Datenträger voll oder nicht beschreibbar.")
+               : QStringLiteral("Cannot save game ") + fileName + QStringLiteral(". Drive full or not writable.");
 }
 
 } // namespace Catalogue

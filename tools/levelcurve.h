@@ -18,7 +18,10 @@ constexpr int UniqueFromLevel = 40;
 constexpr int HandfulOfSolutions = 5;
 
 /// Most solutions level n may have.
-constexpr int allowedSolutions(int n) { return n < UniqueFromLevel ? HandfulOfSolutions : 1; }
+constexpr int allowedSolutions(int n)
+{
+    return n < UniqueFromLevel ? HandfulOfSolutions : 1;
+}
 
 /// The levels of chapter c (0..ChapterCount - 1), first and last inclusive.
 struct Chapter {

@@ -89,7 +89,8 @@ void softenEnds(std::vector<double> &wave, int rate)
 using Curve = std::function<double(double t, double x)>;
 
 /// One tone gliding through the whole clip, of the given partials.
-std::vector<double> glide(int rate, int n, const Curve &pitch, const Curve &loudness, std::initializer_list<double> weights)
+std::vector<double> glide(int rate, int n, const Curve &pitch, const Curve &loudness,
+                          std::initializer_list<double> weights)
 {
     std::vector<double> wave(n);
     Oscillator osc(rate);
@@ -165,8 +166,13 @@ std::vector<double> solve(int rate, int n)
     constexpr double C5 = 523.25, E5 = 659.26, G5 = 783.99, C6 = 1046.5, E6 = 1318.5;
     std::vector<double> wave(n);
     ring(wave, rate,
-         {{0.00, C5, 0.6}, {0.14, E5, 0.6}, {0.28, G5, 0.6}, {0.42, C6, 0.7}, {0.62, G5, 0.5},
-          {0.76, C6, 0.6}, {0.90, E6, 0.8}},
+         {{0.00, C5, 0.6},
+          {0.14, E5, 0.6},
+          {0.28, G5, 0.6},
+          {0.42, C6, 0.7},
+          {0.62, G5, 0.5},
+          {0.76, C6, 0.6},
+          {0.90, E6, 0.8}},
          0.25);
     ring(wave, rate, {{1.10, C5, 0.35}, {1.10, E5, 0.3}, {1.10, G5, 0.3}, {1.10, C6, 0.35}}, 0.7);
     return wave;
@@ -194,7 +200,8 @@ std::vector<double> fanfare(int rate, int n)
             const double p = osc.step(hz);
             // A brass note brightens as it is blown: the upper partials come in late.
             const double blow = attack(t, 0.05);
-            const double tone = partials(p, hz, rate, {1.0, 0.7 * blow, 0.5 * blow, 0.35 * blow, 0.22 * blow, 0.12 * blow});
+            const double tone =
+                partials(p, hz, rate, {1.0, 0.7 * blow, 0.5 * blow, 0.35 * blow, 0.22 * blow, 0.12 * blow});
             const double release = std::min(1.0, (call.length - t) / 0.04);
             const double fadeOut = call.length > 0.5 ? std::exp(-t / 1.2) : 1.0;
             wave[i] += attack(t, 0.02) * release * fadeOut * tone;
@@ -241,8 +248,8 @@ QByteArray waveImage(const QByteArray &samples, int rate)
     appendLittleEndian(out, 1, 2);  // mono
     appendLittleEndian(out, quint32(rate), 4);
     appendLittleEndian(out, quint32(rate), 4); // bytes per second: one byte per sample
-    appendLittleEndian(out, 1, 2);  // block align
-    appendLittleEndian(out, 8, 2);  // bits per sample
+    appendLittleEndian(out, 1, 2);             // block align
+    appendLittleEndian(out, 8, 2);             // bits per sample
     out.append("data");
     appendLittleEndian(out, quint32(samples.size()), 4);
     out.append(samples);
@@ -265,8 +272,8 @@ int main(int argc, char **argv)
         return 1;
     }
     const std::vector<Clip> clips{
-        {"shortjump.wav", 22050, 5960, hop},     {"longjump.wav", 22050, 12104, leap},
-        {"lost.wav", 22050, 44872, fall},        {"levelsolved.wav", 22050, 69744, solve},
+        {"shortjump.wav", 22050, 5960, hop},      {"longjump.wav", 22050, 12104, leap},
+        {"lost.wav", 22050, 44872, fall},         {"levelsolved.wav", 22050, 69744, solve},
         {"allsolved.wav", 11025, 25365, fanfare},
     };
     for (const Clip &clip : clips) {
@@ -274,8 +281,10 @@ int main(int argc, char **argv)
         QSaveFile file(path);
         const QByteArray image = waveImage(toUnsigned8(clip.synthesise(clip.rate, clip.samples), clip.rate), clip.rate);
         // Unbuffered, so a failed write shows at once instead of vanishing in commit().
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(image) != image.size() || !file.commit()) {
-            std::fprintf(stderr, "make-sounds: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(image) != image.size()
+            || !file.commit()) {
+            std::fprintf(stderr, "make-sounds: cannot write %s: %s\n", qPrintable(path),
+                         qPrintable(file.errorString()));
             return 1;
         }
         std::printf("%s: %d samples at %d Hz, %lld bytes\n", qPrintable(path), clip.samples, clip.rate,

@@ -27,7 +27,10 @@
 
 namespace {
 
-constexpr CellMask bitOf(int cell) { return CellMask(1) << cell; }
+constexpr CellMask bitOf(int cell)
+{
+    return CellMask(1) << cell;
+}
 
 /// A level while it is made: its platforms and the hero's start on one.
 struct Shape {
@@ -46,7 +49,10 @@ LevelRecord levelOf(const Shape &shape)
 }
 
 /// The same bytes for a level and all its turned and mirrored images.
-QByteArray alikeKey(const LevelRecord &level) { return serializeLevelSet({canonicalLevel(level)}); }
+QByteArray alikeKey(const LevelRecord &level)
+{
+    return serializeLevelSet({canonicalLevel(level)});
+}
 
 /// A random cell of a non-empty set.
 int pickCell(CellMask cells, LevelRandom &random)

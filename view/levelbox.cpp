@@ -35,8 +35,7 @@ QImage levelDisplayImage(const QImage &glyphStrip, int level, bool solved)
     return picture;
 }
 
-LevelBox::LevelBox(QWidget *parent)
-    : QWidget(parent), m_glyphStrip(QStringLiteral(":/glyphstrip.png"))
+LevelBox::LevelBox(QWidget *parent) : QWidget(parent), m_glyphStrip(QStringLiteral(":/glyphstrip.png"))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_picture = QImage(DisplaySize, QImage::Format_RGB32);

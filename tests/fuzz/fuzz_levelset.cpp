@@ -26,17 +26,14 @@ void checkReading(const QByteArray &bytes, const LevelSetReadResult &read)
         for (const LevelRecord &level : read.levels)
             FUZZ_CHECK(onBoard(level.startColumn, level.startRow));
         break;
-    case LevelSetError::TooShort:
-        FUZZ_CHECK(whole == 0 && read.levels.empty());
-        break;
+    case LevelSetError::TooShort: FUZZ_CHECK(whole == 0 && read.levels.empty()); break;
     case LevelSetError::StartOutside: {
         FUZZ_CHECK(read.levels.empty() && read.badLevel >= 1 && read.badLevel <= whole);
         const char *bad = bytes.constData() + (read.badLevel - 1) * LevelRecordSize + CellCount;
         FUZZ_CHECK(!onBoard(std::uint8_t(bad[0]), std::uint8_t(bad[1])));
         break;
     }
-    case LevelSetError::CannotOpen:
-        FUZZ_CHECK(!"bytes in memory always open");
+    case LevelSetError::CannotOpen: FUZZ_CHECK(!"bytes in memory always open");
     }
 }
 

@@ -7,8 +7,8 @@
 #include "fuzzcheck.h"
 #include "integergrammar.h"
 
-#include "settings/windowplacement.h"
 #include "settings/settingserror.h"
+#include "settings/windowplacement.h"
 
 #include <QStringList>
 

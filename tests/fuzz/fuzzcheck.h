@@ -14,7 +14,7 @@
 #define FUZZ_CHECK(condition)                                                                                          \
     do {                                                                                                               \
         if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "FUZZ CHECK failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                  \
+            std::fprintf(stderr, "FUZZ CHECK failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                   \
             std::abort();                                                                                              \
         }                                                                                                              \
     } while (false)

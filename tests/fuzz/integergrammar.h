@@ -37,4 +37,3 @@ inline std::optional<qint32> integerByGrammar(const QString &text)
         return std::nullopt;
     return qint32(negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude));
 }
-
