@@ -2,7 +2,7 @@
 #   make run    installs what is missing, builds the game alone and starts it
 #   make test   installs what is missing, builds and runs every test
 # The quick loop while working on the game:
-#   make check  the unit and flow tests (CTest labels unit and flow)
+#   make check  the code's format, then the unit and flow tests
 # CI adds make test-sanitized (every test under the sanitizers); make fuzz
 # runs the fuzz targets for minutes; make package builds the Debian package.
 MAKEFLAGS += --no-print-directory
@@ -11,7 +11,7 @@ SANITIZED ?= build-sanitized
 JOBS  ?= 2
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build game run check test test-sanitized fuzz bench levels sounds package screenshot clean
+.PHONY: all deps configure build game run format-check check test test-sanitized fuzz bench levels sounds package screenshot clean
 
 all: build
 
@@ -48,7 +48,11 @@ run: game
 CTEST = ctest --output-on-failure --no-tests=error -j$(JOBS)
 ctest = cd $(1) && { $(CTEST) $(2); status=$$?; grep -h '^SKIP' Testing/Temporary/LastTest.log; exit $$status; }
 
-check: build
+# Every C++ file as .clang-format has it; `clang-format -i FILE` mends one.
+format-check: deps
+	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+check: format-check build
 	@$(call ctest,$(BUILD),-L '^(unit|flow)$$')
 
 # Every test: unit, flow, the long random session, a short run of every
