@@ -66,22 +66,6 @@ void TMainForm::setDialogs(GameDialogs *dialogs)
     dialogs->whenMade = [this](QDialog *dialog) { watchDialog(dialog); };
 }
 
-void TMainForm::watchDialog(QDialog *dialog)
-{
-    // A dialog closing over the board uncovers it, and the uncovered board
-    // is painted anew, as the window system of the game's home platform
-    // always did: the hero shows again on a solved level, and the progress
-    // hint catches up.
-    dialog->installEventFilter(this);
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Hide && !m_greeting)
-        box->invalidateAll();
-    return QWidget::eventFilter(watched, event);
-}
-
 // ---- Start-up ---------------------------------------------------------------
 
 bool TMainForm::FormCreate(const QString &programFolder)
@@ -142,52 +126,6 @@ void TMainForm::startMarquee()
     } catch (const MarqueeError &error) {
         showErrorBox(nullptr, error.message());
     }
-}
-
-// ---- Drawing ----------------------------------------------------------------
-
-void TMainForm::LoadBoard(int n)
-{
-    board = loadBoard(LevelSet[n - 1]);
-}
-
-void TMainForm::DrawCell(int col, int row)
-{
-    box->DrawCell(units, board, col, row);
-}
-
-void TMainForm::DrawHero(int col, int row)
-{
-    box->DrawHero(units, col, row);
-}
-
-void TMainForm::drawWholeBoard()
-{
-    for (int col = 0; col < BoardSide; ++col)
-        for (int row = 0; row < BoardSide; ++row)
-            DrawCell(col, row);
-    DrawHero(board.heroColumn, board.heroRow);
-}
-
-void TMainForm::boxPaint()
-{
-    if (FirstPaint) {
-        // The greetings are modal dialogs: they run once the paint is over,
-        // and the board is drawn after them.
-        QTimer::singleShot(0, this, &TMainForm::runFirstPaint);
-        return;
-    }
-    drawWholeBoard();
-    // After the platforms and the hero, so a star never paints over them.
-    for (int i = 1; i <= StarField::StarCount; ++i)
-        box->TwinkleStar(stars, i);
-    levelboxPaint();
-    UpdateStatus();
-}
-
-void TMainForm::TimerTimer()
-{
-    box->twinkleTick(stars);
 }
 
 void TMainForm::runFirstPaint()
@@ -287,6 +225,11 @@ bool TMainForm::soundOn() const
 }
 
 // ---- Levels -------------------------------------------------------------------
+
+void TMainForm::LoadBoard(int n)
+{
+    board = loadBoard(LevelSet[n - 1]);
+}
 
 void TMainForm::GoToLevel(int n)
 {

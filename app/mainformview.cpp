@@ -1,8 +1,9 @@
-// The main window's controls and where they sit: the toolbar across the
-// top, the scrolling strip along the bottom with the progress bar right above
-// it, the board area between them, and the keyboard sink just right of what
-// the player sees. Only the toolbar's contents keep fixed places; everything
-// else follows the window's size.
+// How the main window shows the game. Its controls and where they sit: the
+// toolbar across the top, the scrolling strip along the bottom with the
+// progress bar right above it, the board area between them, and the keyboard
+// sink just right of what the player sees; only the toolbar's contents keep
+// fixed places, everything else follows the window's size. Then the board's
+// drawing, and its repainting when a dialog uncovers it.
 
 #include "app/Main.h"
 
@@ -32,6 +33,8 @@ constexpr QSize ClassicFrame(12, 31);
 constexpr QSize MinimumOuterSize(506, 360);
 
 } // namespace
+
+// ---- Controls and layout ----------------------------------------------------------
 
 void TMainForm::makeControls()
 {
@@ -105,4 +108,61 @@ void TMainForm::applyMinimumSize()
     if (frame.isEmpty())
         frame = ClassicFrame;
     setMinimumSize((MinimumOuterSize - frame).boundedTo(DesignSize));
+}
+
+// ---- The board ----------------------------------------------------------------
+
+void TMainForm::DrawCell(int col, int row)
+{
+    box->DrawCell(units, board, col, row);
+}
+
+void TMainForm::DrawHero(int col, int row)
+{
+    box->DrawHero(units, col, row);
+}
+
+void TMainForm::drawWholeBoard()
+{
+    for (int col = 0; col < BoardSide; ++col)
+        for (int row = 0; row < BoardSide; ++row)
+            DrawCell(col, row);
+    DrawHero(board.heroColumn, board.heroRow);
+}
+
+void TMainForm::boxPaint()
+{
+    if (FirstPaint) {
+        // The greetings are modal dialogs: they run once the paint is over,
+        // and the board is drawn after them.
+        QTimer::singleShot(0, this, &TMainForm::runFirstPaint);
+        return;
+    }
+    drawWholeBoard();
+    // After the platforms and the hero, so a star never paints over them.
+    for (int i = 1; i <= StarField::StarCount; ++i)
+        box->TwinkleStar(stars, i);
+    levelboxPaint();
+    UpdateStatus();
+}
+
+void TMainForm::TimerTimer()
+{
+    box->twinkleTick(stars);
+}
+
+void TMainForm::watchDialog(QDialog *dialog)
+{
+    // A dialog closing over the board uncovers it, and the uncovered board
+    // is painted anew, as the window system of the game's home platform
+    // always did: the hero shows again on a solved level, and the progress
+    // hint catches up.
+    dialog->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && !m_greeting)
+        box->invalidateAll();
+    return QWidget::eventFilter(watched, event);
 }
