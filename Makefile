@@ -21,6 +21,8 @@ all: build
 	@scripts/install-deps
 	@mkdir -p $* && touch $@
 deps: $(BUILD)/.deps-installed
+# A tree's marks stay when make reaches them only through another rule.
+.PRECIOUS: %/.deps-installed %/.configured
 
 # A tree is configured once, with Ninja, whose build with nothing to do is
 # quick and says one line; after that the build itself runs CMake again
