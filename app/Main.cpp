@@ -368,13 +368,20 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (m_closing || !FormCloseQuery()) {
+    if (m_closing || !closeIfGranted()) {
         event->ignore();
         return;
     }
+    event->accept();
+}
+
+bool TMainForm::closeIfGranted()
+{
+    if (!FormCloseQuery())
+        return false;
     m_closing = true;
     FormClose();
-    event->accept();
+    return true;
 }
 
 bool TMainForm::FormCloseQuery()
@@ -400,13 +407,9 @@ void TMainForm::commitData(SessionEndRequest &request)
         return;
     }
     // Asked as at every close request; No keeps the session going.
-    const bool leaving = FormCloseQuery();
-    if (leaving) {
-        m_closing = true;
-        FormClose();
-    } else {
+    const bool leaving = closeIfGranted();
+    if (!leaving)
         request.cancel();
-    }
     request.release();
     if (leaving)
         close();

@@ -155,6 +155,8 @@ private:
 
     bool FormCloseQuery();
     void FormClose();
+    /// The quit question, and the close steps when it is answered Yes.
+    bool closeIfGranted();
     /// Writes the four settings; only the first call writes. The first
     /// failure, for the player.
     std::optional<SettingsError> keepSettings();
