@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -13,6 +14,8 @@ namespace {
 constexpr int Watched[] = {SIGTERM, SIGHUP, SIGINT};
 /// The pipe's two ends: the handler writes, the notifier reads.
 int pipeEnds[2] = {-1, -1};
+/// How each watched signal was handled before the watch, to give it back.
+struct sigaction before[std::size(Watched)];
 
 extern "C" void onEndSignal(int signalNumber)
 {
@@ -38,18 +41,26 @@ EndSignals::EndSignals(QObject *parent) : QObject(parent)
     action.sa_handler = onEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signalNumber : Watched)
-        ::sigaction(signalNumber, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(Watched); ++i) {
+        // Ignored by whoever started the game, such as nohup: the player
+        // wants the game to outlive the terminal.
+        ::sigaction(Watched[i], nullptr, &before[i]);
+        if (before[i].sa_handler != SIG_IGN)
+            ::sigaction(Watched[i], &action, nullptr);
+    }
 }
 
 EndSignals::~EndSignals()
 {
     if (!m_notifier)
         return;
-    for (int signalNumber : Watched)
-        std::signal(signalNumber, SIG_DFL);
-    ::close(pipeEnds[0]);
+    for (std::size_t i = 0; i < std::size(Watched); ++i)
+        ::sigaction(Watched[i], &before[i], nullptr);
+    // The write end first: a handler still running on another thread then
+    // fails to write, instead of writing into a pipe without a reader, which
+    // raises SIGPIPE and would end the program.
     ::close(pipeEnds[1]);
+    ::close(pipeEnds[0]);
     pipeEnds[0] = pipeEnds[1] = -1;
 }
 

@@ -7,8 +7,9 @@
 //
 // The handler itself only writes the signal's number into a pipe, the one
 // thing a signal handler may safely do; a socket notifier on the pipe's other
-// end hands it to the event loop. Only one watch may exist at a time. On
-// platforms without these signals it watches nothing.
+// end hands it to the event loop. A signal the game was started with
+// ignored (nohup, a shell's background job) stays ignored. Only one watch may
+// exist at a time. On platforms without these signals it watches nothing.
 
 #include <QObject>
 
@@ -18,7 +19,7 @@ class EndSignals : public QObject {
     Q_OBJECT
 public:
     explicit EndSignals(QObject *parent = nullptr);
-    /// Gives the signals back their default handling.
+    /// Gives the signals back the handling they had before.
     ~EndSignals() override;
 
 signals:
