@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/gamekeeper.h"
 #include "app/keyboardsink.h"
 #include "app/levelselector.h"
 #include "app/toolpanel.h"
@@ -45,6 +46,12 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     connect(tools->RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
     connect(tools->InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
     placement = new PlacementKeeper(this, ini);
+    keeper = new GameKeeper(
+        settings, unsaved, placement, SolvedFlags,
+        [this] {
+            return GameSettings::Values{soundOn(), CurrentLevel, Tongue, SavedGamePath};
+        },
+        this);
 }
 
 TMainForm::~TMainForm()
@@ -103,9 +110,18 @@ bool TMainForm::FormCreate(const QString &programFolder)
         return false;
     }
     SolvedFlags = saved.table;
+    // A run that ended without its close may have left progress not saved:
+    // it takes the saved game's place, which the caption still names.
+    unsaved.setSaved(SolvedFlags);
+    QString problem;
+    if (const std::optional<SolvedTable> kept = unsaved.take(&problem))
+        SolvedFlags = *kept;
+    else if (!problem.isEmpty())
+        qWarning("Zorbix Hoplix: %s", qUtf8Printable(problem));
     AllSolvedFlag = allFlagged(SolvedFlags, LevelCount);
 
     tools->SoundBtn->setChecked(settings.sound());
+    keeper->start();
 
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black));
@@ -347,24 +363,33 @@ void TMainForm::info()
 
 void TMainForm::SaveGame()
 {
-    if (savedGames.save(SavedGamePath, SolvedFlags))
-        UpdateStatus();
+    const SavedGameFiles::Outcome outcome = savedGames.save(SavedGamePath, SolvedFlags);
+    if (outcome == SavedGameFiles::Cancelled)
+        return;
+    if (outcome == SavedGameFiles::Done)
+        unsaved.setSaved(SolvedFlags);
+    UpdateStatus();
+    keeper->keepChanges();
 }
 
 void TMainForm::LoadGame()
 {
-    if (savedGames.load(SavedGamePath, SolvedFlags))
-        UpdateStatus();
+    const SavedGameFiles::Outcome outcome = savedGames.load(SavedGamePath, SolvedFlags);
+    if (outcome == SavedGameFiles::Cancelled)
+        return;
+    if (outcome == SavedGameFiles::Done)
+        unsaved.setSaved(SolvedFlags);
+    UpdateStatus();
+    keeper->keepChanges();
 }
 
 // ---- Closing ----------------------------------------------------------------------
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // Once the settings are kept the game has ended, and the window just
-    // goes; a second request while the shutdown dialogs are open changes
-    // nothing.
-    if (m_settingsKept) {
+    // Once the game has ended the window just goes; a second request while
+    // the shutdown dialogs are open changes nothing.
+    if (ended()) {
         event->accept();
         return;
     }
@@ -393,43 +418,28 @@ void TMainForm::FormClose()
 {
     Timer->stop();
     SaveGame();
+    // Saved or not, the progress is now as the player chose.
+    keeper->progressChosen();
     m_dialogs->freeware->exec();
-    if (const std::optional<SettingsError> failure = keepSettings())
+    if (const std::optional<SettingsError> failure = keeper->closeWrites())
         showErrorBox(this, failure->message());
 }
 
-void TMainForm::commitData(SessionEndRequest &request)
+void TMainForm::commitData()
 {
-    if (m_closing || m_settingsKept)
-        return; // on the way out already
-    if (!request.allowsInteraction()) {
-        endSession();
-        return;
-    }
-    // Asked as at every close request; No keeps the session going.
-    const bool leaving = closeIfGranted();
-    if (!leaving)
-        request.cancel();
-    request.release();
-    if (leaving)
-        close();
+    keeper->keepAll();
 }
 
 void TMainForm::endSession()
 {
     Timer->stop();
-    // Nobody is left to read a message box.
-    if (const std::optional<SettingsError> failure = keepSettings())
-        qWarning("Zorbix Hoplix: %s", qUtf8Printable(failure->message()));
+    keeper->end();
     // Every event loop ends, the dialogs' too, and no dialog opens any more;
     // the placement is kept as the window goes.
     QCoreApplication::exit(0);
 }
 
-std::optional<SettingsError> TMainForm::keepSettings()
+bool TMainForm::ended() const
 {
-    // Once, whichever way the game ends first.
-    if (std::exchange(m_settingsKept, true))
-        return std::nullopt;
-    return settings.save({soundOn(), CurrentLevel, Tongue, SavedGamePath});
+    return keeper->ended();
 }

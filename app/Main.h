@@ -9,6 +9,7 @@
 #include "game/board.h"
 #include "game/levelset.h"
 #include "game/progress.h"
+#include "game/unsavedprogress.h"
 #include "services/soundeffects.h"
 #include "settings/gamesettings.h"
 #include "settings/settingsstore.h"
@@ -23,6 +24,7 @@
 #include <vector>
 
 class BoardBox;
+class GameKeeper;
 struct GameDialogs;
 class KeyboardSink;
 class LinkLabel;
@@ -31,18 +33,6 @@ class PlacementKeeper;
 class ProgressGauge;
 class QTimer;
 class ToolPanel;
-
-/// What the desktop's session manager allows as the session ends: the
-/// program hands over Qt's session manager through this, tests a stand-in.
-class SessionEndRequest {
-public:
-    virtual ~SessionEndRequest() = default;
-    /// Whether the game may ask the player; release() follows the questions.
-    virtual bool allowsInteraction() = 0;
-    /// Keeps the session from ending.
-    virtual void cancel() = 0;
-    virtual void release() = 0;
-};
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -75,6 +65,9 @@ public:
     SolvedTable SolvedFlags;
     bool AllSolvedFlag = false;
     QString SavedGamePath;
+    /// The progress not yet saved, kept for the start after a run that
+    /// ended without its close.
+    UnsavedProgress unsaved;
     bool FirstPaint = true;
     DrawingUnits units;
     StarRandom random; ///< the star field's generator; nothing else draws from it
@@ -90,6 +83,7 @@ public:
     QTimer *Timer = nullptr;              ///< makes the stars twinkle
     SoundEffects waves;                   ///< the five clips and the way to the audio system
     PlacementKeeper *placement = nullptr; ///< where the window comes back, and its show effect
+    GameKeeper *keeper = nullptr;         ///< what the next start needs, kept as it changes
     /// The load and save dialogs and their questions and messages.
     SavedGameFiles savedGames{this, Tongue, ProgramFolder, [this](QDialog *dialog) { watchDialog(dialog); }};
 
@@ -104,14 +98,16 @@ public:
     void LoadGame();
     bool soundOn() const;
 
-    /// The desktop session is ending. Where the session manager lets the
-    /// game ask, the player is asked as at every close request, and No keeps
-    /// the session going; where it does not, as endSession().
-    void commitData(SessionEndRequest &request);
-    /// Leaves at once without a question, for the signals that end the game
-    /// from outside: the settings are kept as a close keeps them, and the
+    /// The desktop saves its session, at a checkpoint or as it ends: what
+    /// the next start needs is written, without a question, and the game
+    /// goes on.
+    void commitData();
+    /// Leaves at once without a question, for what ends the game from
+    /// outside (a signal, the session's end): everything is kept, and the
     /// program ends with status 0.
     void endSession();
+    /// Whether the game has ended, by its close or from outside.
+    bool ended() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -157,9 +153,6 @@ private:
     void FormClose();
     /// The quit question, and the close steps when it is answered Yes.
     bool closeIfGranted();
-    /// Writes the four settings; only the first call writes. The first
-    /// failure, for the player.
-    std::optional<SettingsError> keepSettings();
 
     SettingsStore ini;
     /// Start-up reports a setting it cannot read as the general error
@@ -169,7 +162,6 @@ private:
     void watchDialog(QDialog *dialog);
 
     GameDialogs *m_dialogs = nullptr;
-    bool m_closing = false; ///< the close steps have begun
-    bool m_settingsKept = false;
+    bool m_closing = false;  ///< the close steps have begun
     bool m_greeting = false; ///< the first paint's dialogs are open
 };

@@ -1,32 +1,23 @@
 // The program entry: the main window, then its nine dialogs (each made when
 // the game first shows it), then the event loop until the main window has
-// closed, the desktop session ends or a signal ends the game.
+// closed or something outside ends the game: a signal, the desktop session's
+// end, the display going away.
 
 #include "app/Main.h"
+#include "app/gamekeeper.h"
 #include "app/zorbixapplication.h"
 #include "dialogs/gamedialogs.h"
 #include "services/endsignals.h"
+#include "services/exithook.h"
+#include "services/sessionmanagerloss.h"
 
 #include <QIcon>
-#include <QSessionManager>
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
 namespace {
-
-/// Qt's session manager, as the main window sees it.
-class QtSessionEnd : public SessionEndRequest {
-public:
-    explicit QtSessionEnd(QSessionManager &manager) : m_manager(manager) {}
-    bool allowsInteraction() override { return m_manager.allowsInteraction(); }
-    void cancel() override { m_manager.cancel(); }
-    void release() override { m_manager.release(); }
-
-private:
-    QSessionManager &m_manager;
-};
 
 /// Qt aborts with a long message when it finds no display; say it plainly.
 bool hasDisplay()
@@ -49,6 +40,7 @@ int main(int argc, char *argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+    outliveSessionManager();
     ZorbixApplication app(argc, argv);
     QIcon icon(QStringLiteral(":/icon/zorbix-hoplix-32.png"));
     icon.addFile(QStringLiteral(":/icon/zorbix-hoplix.svg"));
@@ -63,16 +55,24 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     GameDialogs dialogs(&MainForm, MainForm.Tongue);
     MainForm.setDialogs(&dialogs);
-    // Only a game that has started has anything to keep.
+
+    // Only a game that has started has anything to keep. The desktop saves
+    // its session at checkpoints as well as at its end: the game keeps what
+    // it has and plays on; the session's end itself comes as endRequested.
     endSignals.emplace();
     QObject::connect(&*endSignals, &EndSignals::received, &MainForm, &TMainForm::endSession);
-    QObject::connect(
-        &app, &QGuiApplication::commitDataRequest, &MainForm,
-        [&MainForm](QSessionManager &manager) {
-            QtSessionEnd request(manager);
-            MainForm.commitData(request);
-        },
-        Qt::DirectConnection);
+    QObject::connect(&app, &ZorbixApplication::endRequested, &MainForm, &TMainForm::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &MainForm, &TMainForm::commitData,
+                     Qt::DirectConnection);
+    QObject::connect(&app, &QGuiApplication::saveStateRequest, &MainForm, &TMainForm::commitData, Qt::DirectConnection);
+    // Gone before the window: only an exit() from the middle of the run
+    // (the display gone) finds the game still there.
+    const ExitHook keepAtExit([keeper = MainForm.keeper] { keeper->keepChanges(); });
+
     MainForm.show();
+    // A box shown on the way (a stored placement that cannot be read) runs
+    // events, and a signal among them may have ended the game already.
+    if (MainForm.ended())
+        return EXIT_SUCCESS;
     return app.exec();
 }

@@ -16,3 +16,16 @@ bool ZorbixApplication::notify(QObject *receiver, QEvent *event)
     }
     return false;
 }
+
+bool ZorbixApplication::event(QEvent *event)
+{
+    // Qt hands the window system's request on as a spontaneous Quit (as it
+    // does quit()), on which it would close every window, and the main
+    // window would ask its quit question at a logout. The game keeps what
+    // it has and the event loop ends, without asking.
+    if (event->type() == QEvent::Quit && event->spontaneous()) {
+        emit endRequested();
+        return QCoreApplication::event(event);
+    }
+    return QApplication::event(event);
+}

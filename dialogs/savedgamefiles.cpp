@@ -14,7 +14,7 @@ SavedGameFiles::SavedGameFiles(QWidget *owner, const int &tongue, const QString 
     , m_whenMade(std::move(whenMade))
 {}
 
-bool SavedGameFiles::save(QString &savedGame, const SolvedTable &flags)
+SavedGameFiles::Outcome SavedGameFiles::save(QString &savedGame, const SolvedTable &flags)
 {
     // Only a regular file counts as a saved game being there.
     const QFileInfo current(savedGame);
@@ -25,36 +25,38 @@ bool SavedGameFiles::save(QString &savedGame, const SolvedTable &flags)
     QString name;
     for (;;) {
         if (saveDialog->exec() != QDialog::Accepted || saveDialog->selectedFiles().isEmpty())
-            return false;
+            return Cancelled;
         name = withSavedGameExtension(saveDialog->selectedFiles().constFirst());
         const QFileInfo chosen(name);
         if (!chosen.isFile() || askWarning(m_owner, Catalogue::overwriteQuestion(m_tongue, chosen.fileName())))
             break;
     }
     savedGame = name;
-    if (!writeSavedGame(name, flags))
-        showErrorBox(m_owner, Catalogue::saveFailed(m_tongue, QFileInfo(name).fileName()));
-    return true;
+    if (writeSavedGame(name, flags))
+        return Done;
+    showErrorBox(m_owner, Catalogue::saveFailed(m_tongue, QFileInfo(name).fileName()));
+    return Failed;
 }
 
-bool SavedGameFiles::load(QString &savedGame, SolvedTable &flags)
+SavedGameFiles::Outcome SavedGameFiles::load(QString &savedGame, SolvedTable &flags)
 {
     if (!savedGame.isEmpty())
         openDialog->setDirectory(QFileInfo(savedGame).absolutePath());
     if (openDialog->exec() != QDialog::Accepted || openDialog->selectedFiles().isEmpty())
-        return false;
+        return Cancelled;
     const QString name = openDialog->selectedFiles().constFirst();
     if (name.isEmpty())
-        return false;
-    if (QFileInfo(name).isFile()) {
-        if (const std::optional<SolvedTable> loaded = readSavedGameForLoad(name)) {
-            flags = *loaded;
-            savedGame = name;
-        } else {
-            showErrorBox(m_owner, Catalogue::loadFailed(m_tongue, name));
-        }
+        return Cancelled;
+    if (!QFileInfo(name).isFile())
+        return Failed;
+    const std::optional<SolvedTable> loaded = readSavedGameForLoad(name);
+    if (!loaded) {
+        showErrorBox(m_owner, Catalogue::loadFailed(m_tongue, name));
+        return Failed;
     }
-    return true;
+    flags = *loaded;
+    savedGame = name;
+    return Done;
 }
 
 QFileDialog *SavedGameFiles::make(QFileDialog::AcceptMode mode)

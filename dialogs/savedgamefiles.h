@@ -13,6 +13,10 @@
 
 class SavedGameFiles {
 public:
+    /// How a save or load went: the player cancelled it, the saved game
+    /// now holds the progress (written or read), or neither.
+    enum Outcome { Cancelled, Done, Failed };
+
     /// The dialogs belong to owner and speak the language tongue holds at
     /// each showing; the open dialog starts in programFolder until a game
     /// has been saved or loaded. whenMade hears of each file dialog as it is
@@ -23,14 +27,13 @@ public:
     /// Asks where to save, starting at savedGame, the saved game in use,
     /// and asks before overwriting a file. The file chosen becomes savedGame
     /// and flags are written to it; the player is told when that fails.
-    /// False when the player cancelled.
-    bool save(QString &savedGame, const SolvedTable &flags);
+    Outcome save(QString &savedGame, const SolvedTable &flags);
 
     /// Asks which saved game to load, starting in the folder of savedGame.
     /// A regular file chosen is read into flags and becomes savedGame; when
     /// it cannot be read the player is told and both stay as they were.
-    /// False when the player cancelled.
-    bool load(QString &savedGame, SolvedTable &flags);
+    /// Failed also when nothing was read because no file was there.
+    Outcome load(QString &savedGame, SolvedTable &flags);
 
     /// Each made at its first showing and kept for the run: a file dialog
     /// reads folders and file types as it is made, which would hold up the

@@ -10,6 +10,7 @@
 #include <QMargins>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -20,6 +21,9 @@ namespace {
 /// window manager frames a new window at once; without one there is no
 /// frame.
 constexpr int OwedFrameTimeoutMs = 1500;
+
+/// How long a window keeps its place and size before that counts as settled.
+constexpr int SettleMs = 1000;
 
 constexpr Qt::WindowStates NotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 
@@ -41,8 +45,12 @@ PlacementKeeper::PlacementKeeper(QWidget *window, SettingsStore &store)
     : QObject(window)
     , m_window(window)
     , m_setting(store)
+    , m_settle(new QTimer(this))
     , m_placesItself(!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
 {
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMs);
+    connect(m_settle, &QTimer::timeout, this, &PlacementKeeper::keepSettled);
     window->installEventFilter(this);
     window->setAcceptDrops(true);
     new FrameWatch(window, [this] { settleFrame(); });
@@ -52,7 +60,30 @@ void PlacementKeeper::save()
 {
     if (!m_shown)
         return;
-    m_setting.write(current());
+    const WindowPlacement placement = current();
+    m_setting.write(placement);
+    m_kept = placement;
+}
+
+bool PlacementKeeper::movePending() const
+{
+    return m_settle->isActive();
+}
+
+void PlacementKeeper::keepMoves()
+{
+    m_settle->stop();
+    if (m_shown && current() != m_kept)
+        save();
+}
+
+void PlacementKeeper::keepSettled()
+{
+    try {
+        keepMoves();
+    } catch (const SettingsError &error) {
+        qWarning("Zorbix Hoplix: the window's place is not kept: %s", qUtf8Printable(error.message()));
+    }
 }
 
 WindowPlacement PlacementKeeper::current() const
@@ -82,8 +113,12 @@ bool PlacementKeeper::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
         settleFrame();
         noteNormalFrame();
+        if (m_shown)
+            m_settle->start();
         break;
     case QEvent::WindowStateChange: {
+        if (m_shown)
+            m_settle->start();
         // An X11 window manager gives a window its maximised frame before it
         // says the window is maximised, so that frame was noted as a normal
         // one: the normal frame is the one before it.
@@ -157,6 +192,7 @@ void PlacementKeeper::restore()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         stored->clampTo(screen->virtualGeometry());
     apply(*stored);
+    m_kept = stored;
 }
 
 void PlacementKeeper::centre()
@@ -165,6 +201,8 @@ void PlacementKeeper::centre()
     const QRect frame = centredFrame(outerFrameOf(m_window).size());
     place(frame);
     owe(frame, true);
+    // Where the game puts the window itself needs no writing.
+    m_kept = WindowPlacement::ofFrame(frame, WindowPlacement::ShowNormal);
 }
 
 void PlacementKeeper::apply(const WindowPlacement &placement)

@@ -5,8 +5,10 @@
 //
 // It watches the window's events. When the window is shown it restores the
 // stored placement (or centres the window on the primary screen) and runs
-// the effect, before the window's own show handler; the window's owner calls
-// save() as the window is destroyed.
+// the effect, before the window's own show handler. A move or resize is
+// written once it has settled, a second without change, so that a game that
+// ends without its close still comes back where it was; the window's owner
+// calls save() as the window is destroyed.
 //
 // Under Wayland the compositor alone places windows: size and maximised
 // state come back, the position is left to the compositor, and the stored
@@ -23,6 +25,7 @@
 
 #include <optional>
 
+class QTimer;
 class QWidget;
 class SettingsStore;
 
@@ -37,6 +40,12 @@ public:
 
     /// The placement as save() would write it now.
     WindowPlacement current() const;
+
+    /// Whether a move or resize has not yet settled and been written.
+    bool movePending() const;
+    /// Writes the placement when it differs from the one last written or
+    /// restored. Throws SettingsError.
+    void keepMoves();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,8 +73,14 @@ private:
     /// The outer frame to keep: under Wayland with the last known position.
     QRect outerFrame() const;
 
+    /// keepMoves() for the settle timer, which has nobody to tell of a
+    /// failure but stderr.
+    void keepSettled();
+
     QWidget *m_window;
     PlacementSetting m_setting;
+    QTimer *m_settle;                      ///< runs while a move or resize settles
+    std::optional<WindowPlacement> m_kept; ///< last written or restored
     bool m_shown = false;
     bool m_placesItself;              ///< false under Wayland, where the compositor places
     QRect m_normalFrame;              ///< the outer frame in the normal state

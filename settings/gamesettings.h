@@ -30,6 +30,8 @@ public:
         int level = 1;
         int tongue = Undecided; ///< the language code
         QString savedGame;      ///< the saved game in use; empty: none
+
+        friend bool operator==(const Values &, const Values &) = default;
     };
 
     /// Failures to read go to report, which tells the player.

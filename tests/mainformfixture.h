@@ -53,6 +53,7 @@ struct MainFormFixture {
     {
         const QString config = folder.filePath(QStringLiteral("config"));
         qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
         // Qt's file dialogs keep their state in Qt's own settings, whose
         // folder Qt looks up once a run: it follows this fixture, so that
         // nothing is left behind when the folder goes.
@@ -74,6 +75,7 @@ struct MainFormFixture {
 
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
     QString iniPath() const { return folder.filePath(QStringLiteral("config/ZorbixGames/ZorbixHoplix/V1.ini")); }
+    QString unsavedPath() const { return folder.filePath(QStringLiteral("data/ZorbixGames/ZorbixHoplix/unsaved.zhx")); }
 
     void writeLevels(const std::vector<LevelRecord> &levels) const
     {

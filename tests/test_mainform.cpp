@@ -4,6 +4,7 @@
 
 #include "asplayer.h"
 
+#include "game/savedgame.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
@@ -435,55 +436,82 @@ private slots:
         QCOMPARE(ini.value("common/save").toString(), QString());
     }
 
-    void sessionEndAsksOnlyWhereItMay_data()
+    /** The desktop saves its session: what the next start needs is written
+     *  at once, nothing is asked, and the game plays on. A change alone is
+     *  written within a second. */
+    void checkpointKeepsAndPlaysOn()
     {
-        QTest::addColumn<bool>("mayAsk");
-        QTest::addColumn<bool>("quit"); // the game ends: by the player's Yes, or at once
-        QTest::addColumn<QStringList>("asked");
-        QTest::newRow("may ask, No: the session goes on") << true << false << QStringList{"TEndGameDlg"};
-        QTest::newRow("may ask, Yes: closed as by the exit button")
-            << true << true << QStringList{"TEndGameDlg", "QFileDialog", "TFreewareDlg"};
-        QTest::newRow("may not ask: left without a question") << false << true << QStringList();
-    }
-
-    /** The session manager's request, in the game's event loop: a game left
-     *  without a question ends the loop with 0; the settings are written
-     *  once. */
-    void sessionEndAsksOnlyWhereItMay()
-    {
-        QFETCH(bool, mayAsk);
-        QFETCH(bool, quit);
-        struct : SessionEndRequest {
-            bool mayAsk = false, cancelled = false, released = false;
-            bool allowsInteraction() override { return mayAsk; }
-            void cancel() override { cancelled = true; }
-            void release() override { released = true; }
-        } request;
-        request.mayAsk = mayAsk;
         MainFormFixture f;
         f.start(3, Crossing, "tongue=0\nlevel=2\n");
         f.form->tools->sUpBtn->click();
-        if (mayAsk && quit)
+        QTRY_VERIFY(f.settingsText().contains(QStringLiteral("level=3")));
+        f.form->tools->SoundBtn->click();
+        f.form->commitData();
+        QVERIFY2(f.settingsText().contains(QStringLiteral("sound=0")), qPrintable(f.settingsText()));
+        QVERIFY(f.form->isVisible() && !f.form->ended());
+        f.key(Qt::Key_Right);
+        QCOMPARE(f.form->board.heroColumn, 3);
+    }
+
+    void unsavedProgress_data()
+    {
+        QTest::addColumn<QByteArray>("left");      // what a run before left; empty: nothing
+        QTest::addColumn<bool>("solve");           // level 1 solved in this run
+        QTest::addColumn<QString>("end");          // ended from "outside", by a "close" or after a "save"
+        QTest::addColumn<int>("taken");            // solved levels the game starts with
+        QTest::addColumn<QByteArray>("leftAfter"); // the file after the end; empty: none
+        const auto flags = [](std::initializer_list<int> levels) {
+            SolvedTable table;
+            for (int level : levels)
+                table[level] = 1;
+            return savedGameBytes(table);
+        };
+        const QByteArray none;
+        QTest::newRow("solved, ended from outside: kept") << none << true << "outside" << 0 << flags({1});
+        QTest::newRow("nothing new, ended from outside: no file") << none << false << "outside" << 0 << none;
+        QTest::newRow("left before: taken and kept on") << flags({2}) << true << "outside" << 1 << flags({1, 2});
+        QTest::newRow("a close with the save dialog: gone") << flags({2}) << false << "close" << 1 << none;
+        QTest::newRow("a save: gone") << none << true << "save" << 0 << none;
+        QTest::newRow("not a whole saved game: ignored") << flags({2}).first(799) << false << "outside" << 0 << none;
+    }
+
+    /** The progress not saved, from one run to the next: the rules of its file. */
+    void unsavedProgress()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(QString, end);
+        MainFormFixture f;
+        const QString saved = f.folder.filePath("week1.zhx");
+        QVERIFY(put(saved, Put::File, savedGameBytes({})));
+        QVERIFY(put(f.unsavedPath(), left.isEmpty() ? Put::Nothing : Put::File, left));
+        f.start(3, TwoInARow, "tongue=0\nsave=" + saved + "\n");
+        QTEST(progressCount(f.form->SolvedFlags, 3), "taken");
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
+        QFETCH(bool, solve);
+        if (solve) {
+            f.answers.press(QStringLiteral("NoBtn"));
+            f.key(Qt::Key_Right);
+            f.key(Qt::Key_Right);
+        }
+        if (end == "outside") {
+            QObject guard; // the fallback end goes with the test
+            QTimer::singleShot(0, &guard, [&] {
+                f.form->endSession();
+                QTimer::singleShot(0, &guard, [] { QCoreApplication::exit(1); });
+            });
+            QCOMPARE(QCoreApplication::exec(), 0);
+            // A close after the end asks nothing and writes nothing.
+            QFile::remove(f.iniPath());
+            QVERIFY(f.form->close());
+            QVERIFY(!QFile::exists(f.iniPath()));
+        } else if (end == "close") {
             f.answerQuitWithoutSaving();
-        else if (mayAsk)
-            f.answers.press(QStringLiteral("CancelBtn"));
-        QObject guard; // the fallback end goes with the test
-        QTimer::singleShot(0, &guard, [&] {
-            f.form->commitData(request);
-            QTimer::singleShot(0, &guard, [] { QCoreApplication::exit(1); });
-        });
-        QCOMPARE(QCoreApplication::exec(), mayAsk ? 1 : 0);
-        QTEST(f.answers.seen(), "asked");
-        QCOMPARE(f.form->isVisible(), !(mayAsk && quit));
-        QCOMPARE(request.cancelled, mayAsk && !quit);
-        QCOMPARE(request.released, mayAsk);
-        QCOMPARE(f.settingsText().contains(QStringLiteral("level=3")), quit);
-        // A close after the session's end asks nothing and writes nothing.
-        QFile::remove(f.iniPath());
-        if (!quit)
-            f.answers.closeBox(); // the quit question of that close
-        QCOMPARE(f.form->close(), quit);
-        QVERIFY(!QFile::exists(f.iniPath()));
+            QVERIFY(f.form->close());
+        } else {
+            f.answers.choose(f.folder.filePath("week2.zhx"));
+            f.form->tools->SaveBtn->click();
+        }
+        QTEST(fileBytes(f.unsavedPath()), "leftAfter");
     }
 
     void firstStartAsksTheLanguage()
