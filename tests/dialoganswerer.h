@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -81,11 +80,15 @@ public:
         m_answers.clear();
     }
 
-    /// As a player does it: the folder, then the name typed in, then accepted.
+    /// As a player does it: the folder, then the name, then accepted. The
+    /// name replaces whatever the dialog had selected, also a selection it
+    /// applied once it had read its folder in the background.
     static void chooseFile(QWidget *w, const QString &path)
     {
         auto *dialog = qobject_cast<QFileDialog *>(w);
         dialog->setDirectory(QFileInfo(path).absolutePath());
+        dialog->selectFile(QFileInfo(path).fileName()); // drops the selection the list holds
+        // selectFile() leaves the name field alone while it has the focus.
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
         QMetaObject::invokeMethod(dialog, "accept");
     }
@@ -109,17 +112,7 @@ private:
         }
         if (w == m_last)
             return;
-        // Let the window settle first: a file dialog reads its folder in the
-        // background and applies its selection once that is done.
-        if (w != m_arrived) {
-            m_arrived = w;
-            m_since.start();
-            return;
-        }
-        if (m_since.elapsed() < 80)
-            return;
         m_last = w;
-        m_arrived = nullptr;
         m_seen << QString::fromLatin1(w->metaObject()->className());
         if (m_answers.empty()) {
             // Nobody expected it: turn it away, and let seen() and the strays tell.
@@ -146,6 +139,4 @@ private:
     QStringList m_seen;
     QStringList m_strays;
     QPointer<QWidget> m_last;
-    QPointer<QWidget> m_arrived;
-    QElapsedTimer m_since;
 };

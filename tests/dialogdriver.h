@@ -13,18 +13,23 @@
 #include <memory>
 
 /// Runs the dialog's exec() and, as soon as its loop runs, the action on the
-/// active modal widget. A dialog the action leaves open is ended with -1
-/// after five seconds, so a broken dialog fails the test instead of hanging it.
+/// active modal widget. A dialog the action leaves open fails the test: it is
+/// ended after five seconds, so that a broken dialog does not hang the test.
 inline int execAnswering(QDialog *dialog, const std::function<void(QWidget *modal)> &action)
 {
     auto finished = std::make_shared<bool>(false);
+    auto leftOpen = std::make_shared<bool>(false);
     QTimer::singleShot(0, dialog, [action] { action(QApplication::activeModalWidget()); });
-    QTimer::singleShot(5000, dialog, [dialog, finished] {
-        if (!*finished && dialog->isVisible())
-            dialog->done(-1);
+    QTimer::singleShot(5000, dialog, [dialog, finished, leftOpen] {
+        if (*finished || !dialog->isVisible())
+            return;
+        *leftOpen = true;
+        dialog->done(-1);
     });
     const int result = dialog->exec();
     *finished = true;
+    if (*leftOpen)
+        QTest::qFail("the answer left the dialog open", __FILE__, __LINE__);
     return result;
 }
 

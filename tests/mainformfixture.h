@@ -65,12 +65,14 @@ struct MainFormFixture {
         if (QTest::currentTestFunction()) // not when a test object outlives its run
             expectNoStrays();
     }
-    /// A dialog that came with no answer waiting for it fails the test.
+    /// A dialog that came with no answer waiting for it fails the test, and
+    /// so does an answer that no dialog came for.
     void expectNoStrays()
     {
         const QStringList strays = answers.takeStrays();
         QVERIFY2(strays.isEmpty(),
                  qPrintable(QStringLiteral("unexpected dialog: ") + strays.join(QStringLiteral(", "))));
+        QVERIFY2(answers.done(), "an answer was waiting for a dialog that never came");
     }
 
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }

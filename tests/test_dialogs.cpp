@@ -116,7 +116,6 @@ private slots:
         QCOMPARE(openAfterEscape, expected == 0);
         QCOMPARE(result, expected ? expected : c.defaultResult);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), result); // owners may read it afterwards too
     }
 
     void focusIsRememberedAcrossShowings_data() { perDialog(TwoButtons); }

@@ -154,7 +154,7 @@ private slots:
         m_f.writeSettings(QStringLiteral("tongue=0\n"));
         // Saved games to load and names to save under: a short file, negative
         // flags, a folder of a saved game's name, one that is not there.
-        const QString saves = m_f.folder.filePath(QStringLiteral("saves"));
+        const QString &saves = m_saves = m_f.folder.filePath(QStringLiteral("saves"));
         QVERIFY(put(saves + QStringLiteral("/folder.zhx"), Put::Folder));
         QVERIFY(put(saves + QStringLiteral("/short.zhx"), Put::File, QByteArray("\1\0\0\0\1", 5)));
         SolvedTable flags;
@@ -345,8 +345,13 @@ private:
             state = next ? GameState::Playing : GameState::Solved;
             level = next ? before.level + 1 : before.level;
         }
-        const bool levelStarted = m.State == GameState::Playing && before.state != GameState::Playing;
-        if (m.State != state && !levelStarted)
+        // A level starts anew by the restart button (unless a level in play
+        // was kept), a new game, or a move to another level.
+        if ((event == QLatin1String("RestartBtn") && !a.answered("TGiveUpDlg", "CancelBtn")
+             && !a.answered("TGiveUpDlg", "Escape") && !a.answered("TGiveUpDlg", "close box"))
+            || a.answered("TRestartDlg", "OKBtn") || m.CurrentLevel != before.level)
+            state = GameState::Playing;
+        if (m.State != state)
             return QStringLiteral("the game is in state %1 after %2").arg(int(m.State)).arg(event);
         if (m.CurrentLevel != level)
             return QStringLiteral("level %1 after the next-level question on level %2")
@@ -359,14 +364,21 @@ private:
             expected[before.level] = 1;
         if (a.answered("TRestartDlg", "OKBtn"))
             clearProgress(expected, m.LevelCount);
-        const bool loaded =
-            event == QLatin1String("LoadBtn") && a.answered("QFileDialog") && !a.answered("QFileDialog", "cancel");
-        if (!loaded && m.SolvedFlags != expected)
+        // A load takes the flags of the file last chosen, if a regular file
+        // is there (a name without a suffix gets ".zhx"); else they stay.
+        if (event == QLatin1String("LoadBtn") && !a.answers.isEmpty() && a.answers.last().choice != "cancel") {
+            QString name = m_saves + QLatin1Char('/') + a.answers.last().choice;
+            name += QFileInfo(name).suffix().isEmpty() ? QStringLiteral(".zhx") : QString();
+            if (QFileInfo(name).isFile())
+                expected = solvedTableFromBytes(fileBytes(name));
+        }
+        if (m.SolvedFlags != expected)
             return QStringLiteral("the solved flags are not what a solve, a new game or a load makes them");
         return {};
     }
 
     MainFormFixture m_f;
+    QString m_saves; ///< the folder of the saved games the session loads and saves
     std::mt19937 m_random;
     RandomAnswerer *m_answers = nullptr;
     QImage m_glyphs{QStringLiteral(":/glyphstrip.png")};
