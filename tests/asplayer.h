@@ -74,6 +74,14 @@ inline bool put(const QString &path, Put what, const QByteArray &bytes = {})
     return what != Put::ReadOnlyFile || QFile::setPermissions(path, QFile::ReadOwner);
 }
 
+/// Points the game's settings at the folder config, as the environment
+/// variable does for the player; the settings file's path there.
+inline QString useSettingsFolder(const QString &config)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    return config + QStringLiteral("/ZorbixGames/ZorbixHoplix/V1.ini");
+}
+
 /// The file's bytes; none when it cannot be read.
 inline QByteArray fileBytes(const QString &path)
 {

@@ -3,9 +3,10 @@
 // and the set-up the dialog tests share: a main window to own the dialogs
 // and the language code they read.
 
+#include "findbutton.h"
+
 #include <QApplication>
 #include <QDialog>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -33,14 +34,14 @@ inline int execAnswering(QDialog *dialog, const std::function<void(QWidget *moda
     return result;
 }
 
-inline QPushButton *button(QWidget *dialog, const char *name)
+inline QAbstractButton *button(QWidget *dialog, const char *name)
 {
-    return dialog ? dialog->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
+    return findButton(dialog, QLatin1String(name));
 }
 
 inline void clickButton(QWidget *dialog, const char *name)
 {
-    QPushButton *b = button(dialog, name);
+    QAbstractButton *b = button(dialog, name);
     QVERIFY(b);
     QTest::mouseClick(b, Qt::LeftButton);
 }

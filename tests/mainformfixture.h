@@ -48,11 +48,12 @@ struct MainFormFixture {
     DialogAnswerer answers;
     QList<QByteArray> clipsPlayed;
     bool refuseClips = false;
+    QString m_iniPath;
 
     MainFormFixture()
     {
         const QString config = folder.filePath(QStringLiteral("config"));
-        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        m_iniPath = useSettingsFolder(config);
         qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
         // Qt's file dialogs keep their state in Qt's own settings, whose
         // folder Qt looks up once a run: it follows this fixture, so that
@@ -76,7 +77,7 @@ struct MainFormFixture {
     }
 
     QString programFolder() const { return folder.filePath(QStringLiteral("game")); }
-    QString iniPath() const { return folder.filePath(QStringLiteral("config/ZorbixGames/ZorbixHoplix/V1.ini")); }
+    const QString &iniPath() const { return m_iniPath; }
     QString unsavedPath() const { return folder.filePath(QStringLiteral("data/ZorbixGames/ZorbixHoplix/unsaved.zhx")); }
 
     void writeLevels(const std::vector<LevelRecord> &levels) const
@@ -95,6 +96,16 @@ struct MainFormFixture {
         QVERIFY(put(iniPath(), Put::File, (sectionLine() + commonLines).toUtf8()));
     }
     QString settingsText() const { return QString::fromUtf8(fileBytes(iniPath())); }
+
+    /// A start that a message box ends: what the box said, "title|text".
+    QString failedStart()
+    {
+        QString shown;
+        answers.readBox(&shown);
+        if (create())
+            QTest::qFail("the game started", __FILE__, __LINE__);
+        return shown;
+    }
 
     /// Runs the start-up, after prepare has had the new window; false when
     /// the game would not start.
@@ -160,11 +171,15 @@ struct MainFormFixture {
         QApplication::setActiveWindow(form.get());
         QTRY_COMPARE(QApplication::activeWindow(), form.get());
     }
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    /// A key where the player's key goes, to the control with the focus;
+    /// that control.
+    QWidget *key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         if (QApplication::activeWindow() != form.get())
             activate();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form->DummyMemo;
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        return target;
     }
     /// A click in the middle of a cell's platform.
     void click(int col, int row, Qt::MouseButton button = Qt::LeftButton)

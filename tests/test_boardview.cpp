@@ -1,6 +1,7 @@
 // The projection and the canvas, pixel by pixel: the worked numbers at the
 // design size 494 x 362 and the same drawing at another size.
 #include "boardcanvas.h"
+#include "pixels.h"
 
 #include <QPainter>
 #include <QTest>
@@ -10,15 +11,6 @@ Q_DECLARE_METATYPE(std::optional<Cell>)
 namespace {
 
 const BoardPicture Corner = {"H#", "", "", "", "", "", "", "#"};
-
-int count(const QImage &image, const QColor &color)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == color ? 1 : 0;
-    return n;
-}
 
 } // namespace
 
@@ -126,7 +118,7 @@ private slots:
         Canvas c(494, 362, Corner);
         c.board.clear(0, 0);
         c.box.DrawCell(c.units, c.board, 0, 0);
-        QCOMPARE(count(c.box.canvas(), HeroColor), 0);
+        QCOMPARE(pixelCount(c.box.canvas(), HeroColor), 0);
         QCOMPARE(c.at(180, 64), EmptyColor);
         QCOMPARE(c.at(180, 59), EmptyColor);
         QCOMPARE(c.at(190, 64), SideColor); // the neighbour is untouched

@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(f.form->gsol->geometry(), QRect(0, 470, 700, 15));
         QCOMPARE(f.form->zxbScroll->geometry(), QRect(0, 485, 700, 15));
         QCOMPARE(f.form->DummyMemo->x(), 705);
-        QCOMPARE(f.form->units, computeUnits(700, 500));
+        QCOMPARE(f.form->units, (DrawingUnits{28, 45, 21, 33, 7})); // 700 / 25, 500 / 11, and from those
         // The board is drawn anew at the new scale.
         QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
         // The selector's frame is black, and the file dialogs show their filter without its pattern.
@@ -132,7 +132,7 @@ private slots:
         QString question;
         f.answers.then([&question](QWidget *w) {
             question = w->findChild<QLabel *>(QStringLiteral("Label1"))->text();
-            DialogAnswerer::findButton(w, QStringLiteral("CancelBtn"))->click();
+            DialogAnswerer::click(w, QStringLiteral("CancelBtn"));
         });
         tools->RestartBtn->click();
         QCOMPARE(question, QStringLiteral("Willst Du diese Ebene wirklich neu beginnen?"));
@@ -429,7 +429,7 @@ private slots:
         QStringList shown;
         const auto readBox = [&shown](QWidget *w) {
             shown << qobject_cast<QMessageBox *>(w)->text();
-            DialogAnswerer::findButton(w, QStringLiteral("OK"))->click();
+            DialogAnswerer::click(w, QStringLiteral("OK"));
         };
         for (int i = 0; i < boxesAtStart; ++i)
             f.answers.then(readBox);

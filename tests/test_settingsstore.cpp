@@ -42,9 +42,10 @@ class TestSettingsStore : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_config;
+    QString m_iniPath;
 
-    QString programFolder() const { return m_config->filePath(QStringLiteral("ZorbixGames/ZorbixHoplix")); }
-    QString iniPath() const { return programFolder() + QStringLiteral("/V1.ini"); }
+    QString programFolder() const { return QFileInfo(m_iniPath).path(); }
+    const QString &iniPath() const { return m_iniPath; }
 
     void writeIniText(const QByteArray &text) { QVERIFY(put(iniPath(), Put::File, text)); }
 
@@ -58,7 +59,7 @@ private slots:
     {
         m_config = std::make_unique<QTemporaryDir>();
         QVERIFY(m_config->isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+        m_iniPath = useSettingsFolder(m_config->path());
     }
 
     void cleanup()

@@ -116,7 +116,7 @@ private:
         else if (choice == QLatin1String("close box"))
             w->close();
         else
-            w->findChild<QAbstractButton *>(choice)->click();
+            DialogAnswerer::click(w, choice);
         return choice;
     }
 
@@ -267,12 +267,7 @@ private:
 
     QString pressKey(int key, Qt::KeyboardModifiers modifiers)
     {
-        // Without a window manager nothing gives the activation back to the
-        // main window when a dialog closes.
-        if (QApplication::activeWindow() != m_f.form.get())
-            QApplication::setActiveWindow(m_f.form.get());
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_f.form->DummyMemo;
-        QTest::keyClick(target, Qt::Key(key), modifiers);
+        const QWidget *target = m_f.key(key, modifiers);
         return QStringLiteral("key %1%2 to %3")
             .arg(modifiers ? QStringLiteral("Shift+") : QString())
             .arg(QKeySequence(key).toString(), target->objectName());
