@@ -11,7 +11,7 @@ SANITIZED ?= build-sanitized
 JOBS  ?= 2
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build game run format-check check test test-sanitized fuzz bench levels sounds package screenshot clean
+.PHONY: all deps configure build game run format-check check test test-sanitized fuzz mutate bench levels sounds package screenshot clean
 
 all: build
 
@@ -73,6 +73,12 @@ test-sanitized: $(SANITIZED)/.configured
 fuzz: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target fuzzers
 	@tests/fuzz/run-fuzzers $(BUILD) --seconds $(FUZZ_SECONDS)
+
+# A mutation run on the game's own code (tools/mutate; docs/testing.md):
+# MUTATE_SEED and MUTATE_COUNT fix the sample, MUTATE_PATHS narrows it to
+# folders or files. It takes hours, and never runs in CI.
+mutate: build
+	@tools/mutate --build $(BUILD) $(MUTATE_PATHS)
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
