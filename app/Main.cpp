@@ -387,13 +387,14 @@ void TMainForm::LoadGame()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // Once the game has ended the window just goes; a second request while
-    // the shutdown dialogs are open changes nothing.
+    // Once the game has ended the window just goes. A second request while
+    // the shutdown dialogs are open never comes here: Qt sends no close
+    // event to a window that is closing.
     if (ended()) {
         event->accept();
         return;
     }
-    if (m_closing || !closeIfGranted()) {
+    if (!closeIfGranted()) {
         event->ignore();
         return;
     }
@@ -404,7 +405,6 @@ bool TMainForm::closeIfGranted()
 {
     if (!FormCloseQuery())
         return false;
-    m_closing = true;
     FormClose();
     return true;
 }

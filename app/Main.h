@@ -162,6 +162,5 @@ private:
     void watchDialog(QDialog *dialog);
 
     GameDialogs *m_dialogs = nullptr;
-    bool m_closing = false;  ///< the close steps have begun
     bool m_greeting = false; ///< the first paint's dialogs are open
 };
