@@ -16,6 +16,7 @@
 #include "services/marqueestrip.h"
 #include "view/boardbox.h"
 
+#include <QKeySequence>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -163,6 +164,14 @@ struct MainFormFixture {
         if (QApplication::activeWindow() != form.get())
             activate();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    /// Keys as QKeySequence writes them ("Right", "Shift+Right"), one after the other.
+    void keys(const QStringList &sequence)
+    {
+        for (const QString &written : sequence) {
+            const QKeyCombination combination = QKeySequence::fromString(written)[0];
+            key(combination.key(), combination.keyboardModifiers());
+        }
     }
     /// A click in the middle of a cell's platform.
     void click(int col, int row, Qt::MouseButton button = Qt::LeftButton)
