@@ -90,11 +90,12 @@ private:
 
 BoardTable::BoardTable(BoardBox *box) : QAccessibleWidget(box, QAccessible::Table)
 {
-    for (int row = 0; row < BoardSide; ++row) {
+    // Row n's cells, then the header of column n and that of row n.
+    for (int n = 0; n < BoardSide; ++n) {
         for (int column = 0; column < BoardSide; ++column)
-            m_parts[row * BoardSide + column] = new BoardTablePart(this, BoardTablePart::CellPart, row, column);
-        m_parts[ColumnHeaders + row] = new BoardTablePart(this, BoardTablePart::ColumnHeaderPart, -1, row);
-        m_parts[RowHeaders + row] = new BoardTablePart(this, BoardTablePart::RowHeaderPart, row, -1);
+            m_parts[n * BoardSide + column] = new BoardTablePart(this, BoardTablePart::CellPart, n, column);
+        m_parts[ColumnHeaders + n] = new BoardTablePart(this, BoardTablePart::ColumnHeaderPart, -1, n);
+        m_parts[RowHeaders + n] = new BoardTablePart(this, BoardTablePart::RowHeaderPart, n, -1);
     }
     for (std::size_t i = 0; i < m_parts.size(); ++i)
         m_partIds[i] = QAccessible::registerAccessibleInterface(m_parts[i]);
