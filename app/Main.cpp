@@ -8,12 +8,14 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/modalresult.h"
 #include "game/savedgame.h"
+#include "services/hint.h"
 #include "services/linklabel.h"
 #include "services/marqueestrip.h"
 #include "services/placementkeeper.h"
 #include "settings/settingserror.h"
 #include "texts/catalogue.h"
 #include "view/boardbox.h"
+#include "view/boardwords.h"
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
@@ -196,11 +198,13 @@ void TMainForm::MoveHero(Cell target, bool longJump)
     const Cell left = applyJump(board, target);
     DrawCell(left.column, left.row);
     DrawHero(target.column, target.row);
+    presentBoard();
 }
 
 void TMainForm::LoseLevel()
 {
     State = GameState::Lost;
+    presentBoard();
     PlayEffect(SoundEffects::Lost);
     if (m_dialogs->lostLevel->exec() == ModalResult::Yes)
         GoToLevel(CurrentLevel);
@@ -212,6 +216,7 @@ void TMainForm::SolveLevel()
     DrawCell(board.heroColumn, board.heroRow);
     SolvedFlags[CurrentLevel] = 1;
     State = GameState::Solved;
+    presentBoard();
     levelboxPaint();
     const int solved = progressCount(SolvedFlags, LevelCount);
     gsol->setPosition(solved);
@@ -254,6 +259,7 @@ void TMainForm::GoToLevel(int n)
     drawWholeBoard();
     State = GameState::Playing;
     UpdateStatus();
+    presentBoard();
 }
 
 void TMainForm::showLevelInSelector(int level)
@@ -316,7 +322,7 @@ void TMainForm::levelboxPaint()
 {
     const bool solved = SolvedFlags.isSolved(CurrentLevel);
     tools->levelbox->showLevel(CurrentLevel, solved);
-    tools->levelbox->setToolTip(Catalogue::levelHint(Tongue, CurrentLevel, solved));
+    setHint(tools->levelbox, Catalogue::levelHint(Tongue, CurrentLevel, solved));
 }
 
 void TMainForm::UpdateStatus()
@@ -327,7 +333,7 @@ void TMainForm::UpdateStatus()
     const int solved = progressCount(SolvedFlags, LevelCount);
     gsol->setMaximum(LevelCount);
     gsol->setPosition(solved);
-    gsol->setToolTip(Catalogue::progressHint(Tongue, solved, LevelCount));
+    setHint(gsol, Catalogue::progressHint(Tongue, solved, LevelCount));
 }
 
 void TMainForm::ApplyTongue()
@@ -335,7 +341,18 @@ void TMainForm::ApplyTongue()
     qtTexts.apply(Tongue);
     tools->setTexts(Tongue);
     zxbScroll->setText(Catalogue::Marquee.in(Tongue));
+    zxbScroll->setAccessibleName(Catalogue::HomepageName.in(Tongue));
+    gsol->setAccessibleName(Catalogue::ProgressName.in(Tongue));
+    DummyMemo->setAccessibleDescription(Catalogue::KeysHelp.in(Tongue));
     UpdateStatus();
+    presentBoard();
+}
+
+void TMainForm::presentBoard()
+{
+    const ShownBoard shown{board, State, CurrentLevel, Tongue};
+    box->setShown(shown);
+    DummyMemo->setAccessibleName(boardSummary(shown));
 }
 
 void TMainForm::TongueBtnClick()

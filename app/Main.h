@@ -138,6 +138,9 @@ private:
     /// sound is on; returns at once.
     void PlayEffect(int effect);
     void showLevelInSelector(int level);
+    /// Tells screen readers what the board shows now: the keyboard sink's
+    /// name and the board's table; each change is told at once.
+    void presentBoard();
 
     void RestartBtnClick();
     void NewGameBtnClick();

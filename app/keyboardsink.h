@@ -1,7 +1,8 @@
 #pragma once
 // The hidden memo that holds the keyboard focus, so that every key press,
 // Shift alone and key repeats included, reaches the game's key handler. It
-// lies just outside the visible client area and never edits its text.
+// lies just outside the visible client area and never edits its text. To a
+// screen reader it speaks for the board (app/gameaccessibility.cpp).
 
 #include "game/board.h"
 

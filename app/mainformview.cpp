@@ -13,6 +13,7 @@
 #include "services/framewatch.h"
 #include "services/linklabel.h"
 #include "services/marqueestrip.h"
+#include "services/readablechildren.h"
 #include "texts/infotexts.h"
 #include "view/boardbox.h"
 #include "view/progressgauge.h"
@@ -52,11 +53,13 @@ void TMainForm::makeControls()
     gsol->setObjectName(QStringLiteral("gsol"));
     zxbScroll = new MarqueeStrip(this);
     zxbScroll->setObjectName(QStringLiteral("zxbScroll"));
+    zxbScroll->setAccessibleDescription(InfoTexts::Homepage);
 
     ZXBLabel = new LinkLabel(QStringLiteral("ZXBLabel"), this);
     ZXBLabel->setObjectName(QStringLiteral("ZXBLabel"));
     ZXBLabel->setTarget(InfoTexts::Homepage);
     ZXBLabel->hide();
+    hideFromScreenReaders(ZXBLabel);
 
     Timer = new QTimer(this);
     Timer->setInterval(StarTickMs);

@@ -4,6 +4,7 @@
 // end, the display going away.
 
 #include "app/Main.h"
+#include "app/gameaccessibility.h"
 #include "app/gamekeeper.h"
 #include "app/zorbixapplication.h"
 #include "dialogs/gamedialogs.h"
@@ -11,6 +12,7 @@
 #include "services/exithook.h"
 #include "services/sessionmanagerloss.h"
 
+#include <QAccessible>
 #include <QIcon>
 
 #include <cstdio>
@@ -45,6 +47,7 @@ int main(int argc, char *argv[])
     QIcon icon(QStringLiteral(":/icon/zorbix-hoplix-32.png"));
     icon.addFile(QStringLiteral(":/icon/zorbix-hoplix.svg"));
     QApplication::setWindowIcon(icon);
+    QAccessible::installFactory(gameAccessible);
 
     // Made before the window and gone after it, so that a signal cannot end
     // the program while the window keeps its placement on the way out.

@@ -2,6 +2,8 @@
 
 #include "app/levelselector.h"
 #include "dialogs/dialogparts.h"
+#include "services/hint.h"
+#include "services/readablechildren.h"
 #include "texts/catalogue.h"
 #include "view/levelbox.h"
 
@@ -9,15 +11,19 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
-/// A frame drawn under or around the level selector and level display.
+/// A frame drawn under or around the level selector and level display;
+/// screen readers leave it out.
 QFrame *shape(QWidget *parent, const char *name, QRect place, QFrame::Shape kind, QFrame::Shadow shadow)
 {
     auto *frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFrameStyle(kind | shadow);
     frame->setGeometry(place);
+    hideFromScreenReaders(frame);
     return frame;
 }
 
@@ -67,6 +73,8 @@ ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     levellabel->setPalette(yellow);
     levellabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The level display's name says it for screen readers.
+    hideFromScreenReaders(levellabel);
     levelbox = new LevelBox(this);
     levelbox->setObjectName(QStringLiteral("levelbox"));
     levelbox->setGeometry(334, 7, 57, 20);
@@ -82,18 +90,37 @@ ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
 void ToolPanel::setTexts(int tongue)
 {
     using namespace Catalogue;
-    LoadBtn->setToolTip(LoadHint.in(tongue));
-    SaveBtn->setToolTip(SaveHint.in(tongue));
-    NewGameBtn->setToolTip(NewGameHint.in(tongue));
-    RestartBtn->setToolTip(RestartHint.in(tongue));
-    SoundBtn->setToolTip(SoundHint.in(tongue));
-    RulesBtn->setToolTip(RulesHint.in(tongue));
-    ExitBtn->setToolTip(ExitHint.in(tongue));
-    InfoBtn->setToolTip(InfoHint.in(tongue));
-    sUpBtn->setToolTip(NextUnsolvedHint.in(tongue));
-    sDownBtn->setToolTip(PreviousUnsolvedHint.in(tongue));
-    levelscroll->setToolTip(LevelScrollHint.in(tongue));
+    setHint(LoadBtn, LoadHint.in(tongue));
+    setHint(SaveBtn, SaveHint.in(tongue));
+    setHint(NewGameBtn, NewGameHint.in(tongue));
+    setHint(RestartBtn, RestartHint.in(tongue));
+    setHint(SoundBtn, SoundHint.in(tongue));
+    setHint(RulesBtn, RulesHint.in(tongue));
+    setHint(ExitBtn, ExitHint.in(tongue));
+    setHint(InfoBtn, InfoHint.in(tongue));
+    setHint(sUpBtn, NextUnsolvedHint.in(tongue));
+    setHint(sDownBtn, PreviousUnsolvedHint.in(tongue));
+    setHint(levelscroll, LevelScrollHint.in(tongue));
     levellabel->setText(LevelLabel.in(tongue));
+    // The names a screen reader reads, left to right.
+    const std::pair<QWidget *, Phrase> names[] = {
+        {this, ToolbarName},
+        {NewGameBtn, NewGameName},
+        {RestartBtn, RestartName},
+        {LoadBtn, LoadName},
+        {SaveBtn, SaveName},
+        {SoundBtn, SoundName},
+        {ExitBtn, ExitName},
+        {sDownBtn, PreviousUnsolvedName},
+        {levelscroll, LevelScrollName},
+        {sUpBtn, NextUnsolvedName},
+        {levelbox, LevelDisplayName},
+        {TongueBtn, TongueName},
+        {RulesBtn, RulesName},
+        {InfoBtn, InfoName},
+    };
+    for (const auto &[control, name] : names)
+        control->setAccessibleName(name.in(tongue));
 }
 
 QToolButton *ToolPanel::pictureButton(const char *name, const QString &picture, QRect place)

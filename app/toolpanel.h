@@ -16,7 +16,8 @@ public:
 
     explicit ToolPanel(QWidget *parent = nullptr);
 
-    /// The hints and the word for level in the language code tongue.
+    /// The hints, the word for level and the names screen readers read, in
+    /// the language code tongue.
     void setTexts(int tongue);
 
     QToolButton *NewGameBtn;

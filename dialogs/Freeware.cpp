@@ -84,6 +84,9 @@ TFreewareDlg::TFreewareDlg(QWidget *mainForm, const int &tongue)
     EmailLink = makeLink(this, "EmailLink", {196, 96, 92, 15}, InfoTexts::Email, InfoTexts::EmailTarget);
     HomepageLink = makeLink(this, "HomepageLink", {196, 112, 125, 15}, InfoTexts::Homepage, InfoTexts::Homepage);
 
+    Memodeu->setAccessibleName(Catalogue::TermsName.in(German));
+    Memoeng->setAccessibleName(Catalogue::TermsName.in(English));
+
     // The terms are for reading; Enter in them presses OK like anywhere else.
     auto *enterPressesOk = new EnterPressesButton(OKBtn, this);
     for (QPlainTextEdit *memo : {Memodeu, Memoeng}) {
@@ -99,5 +102,7 @@ void TFreewareDlg::FormActivate()
     setWindowTitle(Catalogue::FreewareCaption);
     progname->setText(InfoTexts::TitleLine.in(m_tongue));
     savelabel->setText(InfoTexts::Membership.in(m_tongue));
+    Image1->setAccessibleName(Catalogue::MakerLogoName.in(m_tongue));
+    Image5->setAccessibleName(Catalogue::GuildLogoName.in(m_tongue));
     (m_tongue == German ? Memodeu : Memoeng)->show();
 }

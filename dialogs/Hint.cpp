@@ -30,6 +30,9 @@ THintDlg::THintDlg(QWidget *mainForm, const int &tongue)
     tipD = makeMemo(this, "tipD", {16, 16, 417, 257}, InfoTexts::Rules.in(German));
     TipE = makeMemo(this, "TipE", {16, 16, 417, 257}, InfoTexts::Rules.in(English));
 
+    tipD->setAccessibleName(Catalogue::RulesName.in(German));
+    TipE->setAccessibleName(Catalogue::RulesName.in(English));
+
     auto *enterPressesOk = new EnterPressesButton(OKBtn, this);
     tipD->installEventFilter(enterPressesOk);
     TipE->installEventFilter(enterPressesOk);

@@ -33,6 +33,12 @@ TTongueDlg::TTongueDlg(QWidget *mainForm, int &tongue)
         makeFlagButton(this, "EnglishBtn", {84, 16, 221, 27}, Catalogue::SpeakEnglish, "flags-english", {53, 20});
     Image4 = makeIconImage(this, "Image4", {28, 28, 37, 37}, mainForm);
     GermanBtn = makeFlagButton(this, "GermanBtn", {84, 48, 221, 27}, Catalogue::SpeakGerman, "flags-german", {80, 20});
+    // A screen reader names each button by its language, in that language;
+    // the caption follows as its description.
+    EnglishBtn->setAccessibleName(Catalogue::EnglishName);
+    EnglishBtn->setAccessibleDescription(Catalogue::SpeakEnglish);
+    GermanBtn->setAccessibleName(Catalogue::GermanName);
+    GermanBtn->setAccessibleDescription(Catalogue::SpeakGerman);
     EnglishBtn->setDefault(true);
     setFirstFocus(EnglishBtn);
     connect(EnglishBtn, &QPushButton::clicked, this, &TTongueDlg::EnglishBtnClick);

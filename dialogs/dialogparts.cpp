@@ -1,6 +1,7 @@
 #include "dialogs/dialogparts.h"
 
 #include "services/pixelfont.h"
+#include "services/readablechildren.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -38,6 +39,7 @@ QFrame *makeBevel(QWidget *parent, const char *name, const QRect &place)
     bevel->setObjectName(QLatin1String(name));
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setGeometry(place);
+    hideFromScreenReaders(bevel);
     return bevel;
 }
 
@@ -51,6 +53,7 @@ QFrame *makeBottomLine(QWidget *parent, const char *name, const QRect &place)
     auto *line = new QFrame(holder);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(0, place.height() - 2, place.width(), 2);
+    hideFromScreenReaders(holder);
     return holder;
 }
 
@@ -59,6 +62,7 @@ QLabel *makeIconImage(QWidget *parent, const char *name, const QRect &place, con
     QLabel *image = makeLabel(parent, name, place);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setPixmap(mainForm->windowIcon().pixmap(IconSize));
+    hideFromScreenReaders(image); // the game's icon only decorates
     return image;
 }
 

@@ -22,6 +22,8 @@ QFont dialogFont(int pixelSize, FontWeight weight);
 /// A picture that fails to load leaves a plain button, nothing worse.
 QIcon dialogPicture(const char *name);
 
+// Frames and the game's icon only decorate: screen readers leave them out.
+
 /// A sunken rectangular frame.
 QFrame *makeBevel(QWidget *parent, const char *name, const QRect &place);
 

@@ -61,6 +61,8 @@ PictureButton *TGameDialog::addButton(const char *name, int left, const char *pi
 void TGameDialog::FormActivate()
 {
     Label1->setText(labelText(m_message.in(m_tongue)));
+    // A screen reader reads the question with the dialog's caption.
+    setAccessibleDescription(Label1->text());
     for (const auto &[button, caption] : m_captions)
         button->setText(caption.in(m_tongue));
 }

@@ -16,6 +16,7 @@
 #include "services/marqueestrip.h"
 #include "view/boardbox.h"
 
+#include <QKeySequence>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -180,6 +181,14 @@ struct MainFormFixture {
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form->DummyMemo;
         QTest::keyClick(target, Qt::Key(key), modifiers);
         return target;
+    }
+    /// Keys as QKeySequence writes them ("Right", "Shift+Right"), one after the other.
+    void keys(const QStringList &sequence)
+    {
+        for (const QString &written : sequence) {
+            const QKeyCombination combination = QKeySequence::fromString(written)[0];
+            key(combination.key(), combination.keyboardModifiers());
+        }
     }
     /// A click in the middle of a cell's platform.
     void click(int col, int row, Qt::MouseButton button = Qt::LeftButton)

@@ -8,7 +8,6 @@
 #include "view/levelbox.h"
 #include "view/progressgauge.h"
 
-#include <QKeySequence>
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
@@ -162,10 +161,7 @@ private slots:
             }
             if (!answer.isEmpty())
                 f.answers.press(answer);
-            for (const QString &key : keys) {
-                const QKeyCombination combination = QKeySequence::fromString(key)[0];
-                f.key(combination.key(), combination.keyboardModifiers());
-            }
+            f.keys(keys);
             QCOMPARE(f.effectList(), sound ? effects : QList<int>());
             QTEST(f.answers.seen(), "dialogs");
             QTEST(f.form->board.heroColumn, "heroColumn");

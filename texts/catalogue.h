@@ -59,6 +59,56 @@ QString progressHint(int tongue, int solved, int levelCount);
 /// "Zorbix Hoplix1.6 - Freeware", then " - Game week1.zhx" when a saved game is in use.
 QString mainCaption(int tongue, const QString &savedGameFileName);
 
+// ---- What screen readers read --------------------------------------------
+// The toolbar and its thirteen controls, named by what they do; their hints
+// stay their descriptions.
+inline constexpr Phrase ToolbarName{u"Werkzeugleiste", u"Toolbar"};
+inline constexpr Phrase NewGameName{u"Neues Spiel", u"New game"};
+inline constexpr Phrase RestartName{u"Ebene neu beginnen", u"Restart level"};
+inline constexpr Phrase LoadName{u"Spiel laden", u"Load game"};
+inline constexpr Phrase SaveName{u"Spiel speichern", u"Save game"};
+inline constexpr Phrase SoundName{u"Ton", u"Sound"};
+inline constexpr Phrase ExitName{u"Beenden", u"Quit"};
+inline constexpr Phrase PreviousUnsolvedName{u"Vorige ungelöste Ebene", u"Previous unsolved level"};
+inline constexpr Phrase LevelScrollName{u"Ebene", u"Level"};
+inline constexpr Phrase NextUnsolvedName{u"Nächste ungelöste Ebene", u"Next unsolved level"};
+inline constexpr Phrase LevelDisplayName{u"Ebenenanzeige", u"Level display"};
+inline constexpr Phrase TongueName{u"Sprache", u"Language"};
+inline constexpr Phrase RulesName{u"Spielregeln", u"Rules"};
+inline constexpr Phrase InfoName{u"Info", u"Info"};
+inline constexpr Phrase ProgressName{u"Fortschritt", u"Progress"};
+inline constexpr Phrase TermsName{u"Nutzungsbedingungen", u"Terms of use"};
+inline constexpr Phrase HomepageName{u"Homepage von Zorbix Bytes", u"Zorbix Bytes homepage"};
+/// The pictures of the info dialog that say something.
+inline constexpr Phrase MakerLogoName{u"Logo von Zorbix Bytes", u"Zorbix Bytes logo"};
+inline constexpr Phrase GuildLogoName{u"Logo der Freeware Authors' Guild", u"Freeware Authors' Guild logo"};
+/// The language dialog's buttons, each named in its own language.
+inline const QString EnglishName = QStringLiteral("English");
+inline const QString GermanName = QStringLiteral("Deutsch");
+
+// The board, as the keyboard sink and the board's table tell it. Rows run
+// from the back of the board to the front, columns from left to right, both
+// counted from 1: the arrow keys move Hoplix by one row or column.
+inline constexpr Phrase BoardName{u"Spielfeld", u"Board"};
+inline constexpr Phrase RowHeader{u"Reihe %1", u"Row %1"};
+inline constexpr Phrase ColumnHeader{u"Spalte %1", u"Column %1"};
+inline constexpr Phrase PlatformCell{u"Plattform", u"platform"};
+inline constexpr Phrase HeroCell{u"Hoplix auf einer Plattform", u"Hoplix on a platform"};
+inline constexpr Phrase EmptyCell{u"leer", u"empty"};
+/// What the keys do, read after the board's summary.
+inline constexpr Phrase KeysHelp{u"Pfeiltasten: Hoplix springt eine Zelle weit, mit Umschalttaste zwei.",
+                                 u"Arrow keys: Hoplix jumps one cell, with Shift two."};
+/// Level, Hoplix's row and column, and the platforms left (two or more).
+inline constexpr Phrase PlayingSummary{u"Ebene %1. Hoplix auf Reihe %2, Spalte %3. Noch %4 Plattformen.",
+                                       u"Level %1. Hoplix on row %2, column %3. %4 platforms left."};
+/// Level, row and column, when only the platform under Hoplix is left.
+inline constexpr Phrase LastPlatformSummary{
+    u"Ebene %1. Hoplix auf Reihe %2, Spalte %3, auf der letzten Plattform: jede Taste löst die Ebene.",
+    u"Level %1. Hoplix on row %2, column %3, on the last platform: any key solves the level."};
+inline constexpr Phrase LostSummary{u"Ebene %1 verloren. Hoplix auf Reihe %2, Spalte %3.",
+                                    u"Level %1 lost. Hoplix on row %2, column %3."};
+inline constexpr Phrase SolvedSummary{u"Ebene %1 gelöst.", u"Level %1 solved."};
+
 // ---- Message boxes: German titles and buttons in both languages -----------
 inline const QString WarningTitle = QStringLiteral("Warnung");
 inline const QString ErrorTitle = QStringLiteral("Fehler");

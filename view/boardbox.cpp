@@ -1,11 +1,14 @@
 #include "view/boardbox.h"
 
+#include "view/boardtable.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -31,6 +34,12 @@ void BoardBox::invalidateAll()
 {
     m_stale = true;
     update();
+}
+
+void BoardBox::setShown(const ShownBoard &shown)
+{
+    const ShownBoard before = std::exchange(m_shown, shown);
+    BoardTable::tellChanges(this, before);
 }
 
 void BoardBox::DrawCell(const DrawingUnits &u, const Board &board, int col, int row)

@@ -5,6 +5,7 @@
 
 #include "game/board.h"
 #include "view/boardgeometry.h"
+#include "view/boardwords.h"
 #include "view/starfield.h"
 
 #include <QColor>
@@ -40,6 +41,13 @@ public:
     void twinkleTick(StarField &stars);
 
     const QImage &canvas() const { return m_canvas; }
+    /// The drawing units the board was last drawn with.
+    const DrawingUnits &drawnUnits() const { return m_pictureUnits; }
+
+    /// What the board shows, for screen readers (see BoardTable), which are
+    /// told of what changed.
+    void setShown(const ShownBoard &shown);
+    const ShownBoard &shown() const { return m_shown; }
 
 signals:
     /// A mouse button went down at (x, y) of the board area.
@@ -63,4 +71,5 @@ private:
     std::function<void()> m_fullRepaint;
     DrawingUnits m_pictureUnits;
     std::array<QImage, 2> m_cellPictures; ///< blacked out, platform
+    ShownBoard m_shown;
 };

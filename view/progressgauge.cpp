@@ -1,5 +1,6 @@
 #include "view/progressgauge.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
@@ -69,7 +70,12 @@ void ProgressGauge::setMaximum(int maximum)
 
 void ProgressGauge::setPosition(int position)
 {
+    const bool changed = position != m_position;
     m_position = position;
+    if (changed) { // a screen reader reads the new count at once
+        QAccessibleValueChangeEvent event(this, position);
+        QAccessible::updateAccessibility(&event);
+    }
     update();
 }
 

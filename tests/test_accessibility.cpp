@@ -1,0 +1,97 @@
+// The board as Qt's accessibility gives it to screen readers: the keyboard sink's name and the
+// board's table, before and after a jump, a loss and a solve, and the name changes told of each.
+#include "mainformfixture.h"
+
+#include "app/gameaccessibility.h"
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+/// The interfaces whose name changes were told since the last clear.
+QList<QAccessibleInterface *> renamed;
+
+void record(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged)
+        renamed << event->accessibleInterface();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QAccessible::installFactory(gameAccessible);
+        // Qt tells of changes only while a screen reader listens: the test
+        // listens as one would, through the platform's accessibility.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(record);
+    }
+
+    void readsTheBoard_data()
+    {
+        QTest::addColumn<const BoardPicture *>("picture");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("cells");  ///< as the board pictures write them
+        QTest::addColumn<QList<int>>("renamed"); ///< the name changes told: of the sink, of cells
+        const QStringList crossing{"", "", "..H#", "..#"};
+        QTest::newRow("start") << &Crossing << QStringList() << "Level 1. Hoplix on row 3, column 3. 3 platforms left."
+                               << crossing << QList<int>{0, 0};
+        QTest::newRow("Right: one column right")
+            << &Crossing << QStringList{"Right"} << "Level 1. Hoplix on row 3, column 4. 2 platforms left."
+            << QStringList{"", "", "...H", "..#"} << QList<int>{1, 2};
+        QTest::newRow("Down: one row down")
+            << &Crossing << QStringList{"Down"} << "Level 1. Hoplix on row 4, column 3. 2 platforms left."
+            << QStringList{"", "", "...#", "..H"} << QList<int>{1, 2};
+        QTest::newRow("a loss") << &Crossing << QStringList{"Up"} << "Level 1 lost. Hoplix on row 3, column 3."
+                                << crossing << QList<int>{1, 0};
+        QTest::newRow("the last platform")
+            << &TwoInARow << QStringList{"Right"}
+            << "Level 1. Hoplix on row 1, column 2, on the last platform: any key solves the level."
+            << QStringList{".H"} << QList<int>{1, 2};
+        QTest::newRow("a solve") << &TwoInARow << QStringList{"Right", "Space"} << "Level 1 solved." << QStringList()
+                                 << QList<int>{2, 3};
+    }
+
+    void readsTheBoard()
+    {
+        QFETCH(const BoardPicture *, picture);
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, cells);
+        MainFormFixture f;
+        f.start(2, *picture);
+        renamed.clear();
+        f.answers.press(QStringLiteral("NoBtn")); // to a loss or a solve: the board stays as it is
+        f.keys(keys);
+
+        QAccessibleInterface *sink = QAccessible::queryAccessibleInterface(f.form->DummyMemo);
+        QCOMPARE(sink->childCount(), 0); // no text and no scroll bars out of sight
+        QTEST(sink->text(QAccessible::Name), "summary");
+        const auto isCell = [](QAccessibleInterface *told) { return told->role() == QAccessible::Cell; };
+        QTEST(QList<int>({int(renamed.count(sink)), int(std::count_if(renamed.begin(), renamed.end(), isCell))}),
+              "renamed");
+
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.form->box);
+        QAccessibleTableInterface *table = board->tableInterface();
+        QCOMPARE(QList<int>({table->rowCount(), table->columnCount()}), QList<int>({8, 8}));
+        const QHash<QChar, QString> names{{'H', "Hoplix on a platform"}, {'#', "platform"}, {'.', "empty"}};
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 0; column < 8; ++column) {
+                QAccessibleInterface *cell = table->cellAt(row, column);
+                QCOMPARE(cell->role(), QAccessible::Cell);
+                QCOMPARE(cell->text(QAccessible::Name), names.value(cells.value(row).leftJustified(8, '.')[column]));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
