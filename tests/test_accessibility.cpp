@@ -66,15 +66,17 @@ private slots:
         QFETCH(const BoardPicture *, picture);
         QFETCH(QStringList, keys);
         QFETCH(QStringList, cells);
+        QFETCH(QString, summary);
         MainFormFixture f;
         f.start(2, *picture);
         renamed.clear();
-        f.answers.press(QStringLiteral("NoBtn")); // to a loss or a solve: the board stays as it is
+        if (summary.contains(QLatin1String(" lost")) || summary.contains(QLatin1String(" solved")))
+            f.answers.press(QStringLiteral("NoBtn")); // the question of a loss or a solve: the board stays
         f.keys(keys);
 
         QAccessibleInterface *sink = QAccessible::queryAccessibleInterface(f.form->DummyMemo);
         QCOMPARE(sink->childCount(), 0); // no text and no scroll bars out of sight
-        QTEST(sink->text(QAccessible::Name), "summary");
+        QCOMPARE(sink->text(QAccessible::Name), summary);
         const auto isCell = [](QAccessibleInterface *told) { return told->role() == QAccessible::Cell; };
         QTEST(QList<int>({int(renamed.count(sink)), int(std::count_if(renamed.begin(), renamed.end(), isCell))}),
               "renamed");
