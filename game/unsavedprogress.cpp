@@ -24,7 +24,6 @@ void UnsavedProgress::setSaved(const SolvedTable &saved)
 
 std::optional<SolvedTable> UnsavedProgress::take(QString *problem)
 {
-    m_known = true;
     m_inFile.reset();
     if (!QFileInfo(m_path).isFile())
         return std::nullopt;
@@ -51,23 +50,21 @@ bool UnsavedProgress::keep(const SolvedTable &progress)
 {
     if (progress == m_saved)
         return discard();
-    if (m_known && m_inFile == progress)
+    if (m_inFile == progress)
         return true;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (!writeSavedGame(m_path, progress))
         return false;
-    m_known = true;
     m_inFile = progress;
     return true;
 }
 
 bool UnsavedProgress::discard()
 {
-    if (m_known && !m_inFile)
+    if (!m_inFile)
         return true;
-    if (QFileInfo::exists(m_path) && !QFile::remove(m_path))
+    if (!QFile::remove(m_path) && QFileInfo::exists(m_path))
         return false;
-    m_known = true;
     m_inFile.reset();
     return true;
 }

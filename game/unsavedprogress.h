@@ -24,8 +24,8 @@ public:
     /// only progress that differs from it is kept.
     void setSaved(const SolvedTable &saved);
 
-    /// At start, after the saved game in use was read: the progress a run
-    /// that ended without its close left, if any. A file that is not a whole
+    /// At start, after the saved game in use was read and before the first
+    /// keep(): the progress a run that ended without its close left, if any. A file that is not a whole
     /// saved game is removed and nothing taken; *problem then says why.
     std::optional<SolvedTable> take(QString *problem);
 
@@ -40,7 +40,7 @@ public:
 private:
     QString m_path;
     SolvedTable m_saved;
-    /// What the file holds as far as this run knows; nothing: no file.
+    /// What the file holds, as take() found it and keep() left it; nothing:
+    /// no file.
     std::optional<SolvedTable> m_inFile;
-    bool m_known = false; ///< whether m_inFile has been learnt yet
 };

@@ -86,8 +86,14 @@ private slots:
         MainFormFixture f;
         f.start(2, TwoInARow);
         f.key(Qt::Key_Right);
-        f.answers.press(QStringLiteral("NoBtn"));
+        bool drawnEarly = true; // the board is painted anew once the question has gone, not before
+        f.answers.then([&](QWidget *w) {
+            QCoreApplication::processEvents();
+            drawnEarly = f.form->box->canvas().pixelColor(f.heroCentre()) == HeroColor;
+            DialogAnswerer::click(w, QStringLiteral("NoBtn"));
+        });
         QTest::keyClick(f.form->DummyMemo, Qt::Key_Shift); // Shift alone
+        QVERIFY(!drawnEarly);
         QCOMPARE(f.answers.seen(), QStringList{"TNextLevelDlg"});
         QCOMPARE(f.form->State, GameState::Solved);
         QCOMPARE(f.form->board.platformCount(), 0);
@@ -515,9 +521,18 @@ private slots:
         MainFormFixture f;
         f.writeLevels(2, Crossing);
         QVERIFY(f.create());
-        f.answers.closeBox().press(QStringLiteral("OKBtn")); // language dialog closed without a choice
+        // The language dialog closed without a choice; the board is drawn only
+        // once the info dialog has gone too.
+        bool drawnEarly = true;
+        f.answers.closeBox().then([&](QWidget *w) {
+            QCoreApplication::processEvents(); // a repaint the language dialog's going asked for
+            drawnEarly = f.form->box->canvas().pixelColor(f.heroCentre()) == HeroColor;
+            DialogAnswerer::click(w, QStringLiteral("OKBtn"));
+        });
         f.form->show();
         QTRY_VERIFY(f.answers.done());
+        QVERIFY(!drawnEarly);
+        QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
         QCOMPARE(f.answers.seen(), (QStringList{"TTongueDlg", "TFreewareDlg"}));
         QCOMPARE(f.form->Tongue, -1);
         QCOMPARE(f.form->tools->levellabel->text(), QStringLiteral("Level:"));

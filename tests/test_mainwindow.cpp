@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -142,6 +143,23 @@ private slots:
         tools->TongueBtn->click();
         QCOMPARE(f.form->Tongue, 1);
         QCOMPARE(tools->ExitBtn->toolTip(), QStringLiteral("Ich hab genug!"));
+        // The rules and info buttons show their dialogs.
+        f.answers.clear();
+        f.answers.press(QStringLiteral("OKBtn")).press(QStringLiteral("OKBtn"));
+        tools->RulesBtn->click();
+        tools->InfoBtn->click();
+        QCOMPARE(f.answers.seen(), (QStringList{"THintDlg", "TFreewareDlg"}));
+    }
+
+    /** On a dark desktop the selector's frame stays black all the same. */
+    void selectorFrameIsBlackOnADarkDesktop()
+    {
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+        QApplication::setPalette(QPalette(QColor(40, 40, 40)));
+        MainFormFixture f;
+        f.start(2, Crossing);
+        QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
     }
 
     void fileDialogsSpeakTheGameLanguage()
