@@ -145,8 +145,7 @@ void TMainForm::boxPaint()
     // After the platforms and the hero, so a star never paints over them.
     for (int i = 1; i <= StarField::StarCount; ++i)
         box->TwinkleStar(stars, i);
-    levelboxPaint();
-    UpdateStatus();
+    UpdateStatus(); // the level display first
 }
 
 void TMainForm::TimerTimer()
