@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds and runs every test
 # The quick loop while working on the game:
 #   make check  the code's format, then the unit and flow tests
-# CI adds make test-sanitized (every test under the sanitizers); make fuzz
+# CI adds make test-sanitized (the tests under the sanitizers); make fuzz
 # runs the fuzz targets for minutes; make package builds the Debian package.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
@@ -63,8 +63,10 @@ test: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target all fuzzers
 	@$(call ctest,$(BUILD))
 
-# Every test again, the game built with AddressSanitizer and
-# UndefinedBehaviorSanitizer (tests/sanitizers/).
+# The tests again, the game built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (tests/sanitizers/); not the fuzz targets, which
+# run under both already, nor the package check, which is for the release
+# build the package is made from.
 test-sanitized: $(SANITIZED)/.configured
 	@cmake --build $(SANITIZED) -j$(JOBS)
 	@$(call ctest,$(SANITIZED))

@@ -121,7 +121,10 @@ public:
         if (!m_failure.isEmpty())
             return;
         m_groups.resize(std::max(0, ::getgroups(0, nullptr)));
-        ::getgroups(int(m_groups.size()), m_groups.data());
+        if (::getgroups(int(m_groups.size()), m_groups.data()) < 0) {
+            m_failure = QStringLiteral("cannot read root's groups: ") + QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
         // The saved ids stay root's, so that the end of the stretch can
         // switch back.
         if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody->pw_gid, nobody->pw_gid, 0) != 0
