@@ -18,6 +18,28 @@ def missing_tools(tools=X_TOOLS):
     return ["%s (%s)" % (tool, package) for tool, package in tools.items() if not shutil.which(tool)]
 
 
+class Tally:
+    """Checks counted as they are made, each printed "ok - ..." or
+    "not ok - ...: detail"; a check gives back its condition."""
+
+    def __init__(self):
+        self.passed = self.failed = 0
+
+    def __call__(self, condition, what, detail=""):
+        if condition:
+            self.passed += 1
+            print("ok - " + what, flush=True)
+        else:
+            self.failed += 1
+            print("not ok - " + what + (": " + str(detail) if detail else ""), flush=True)
+        return condition
+
+    def summary(self):
+        """Prints the counts; the exit status: 1 when a check failed or none was made."""
+        print("%d passed, %d failed" % (self.passed, self.failed))
+        return 1 if self.failed or not self.passed else 0
+
+
 def poll(get, accept, timeout):
     """get() until accept() likes its value or timeout seconds have passed; the last value."""
     deadline = time.monotonic() + timeout
