@@ -10,6 +10,7 @@
 
 #include "game/board.h"
 #include "game/levelset.h"
+#include "game/statememo.h"
 
 #include <QString>
 
@@ -17,9 +18,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
-
-/// A set of cells, bit cellIndex(column, row) set for each.
-using CellMask = std::uint64_t;
 
 /// One jump as the player makes it: an arrow, doubled with Shift.
 struct Move {

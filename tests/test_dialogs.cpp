@@ -162,7 +162,9 @@ private slots:
         for (const int tongue : {German, English, Undecided, 5, German}) {
             m_tongue = tongue;
             const bool german = tongue == German;
+            QImage label;
             execAnswering(dialog, [&](QWidget *modal) {
+                label = dialog->Label1->grab().toImage();
                 QCOMPARE(modal->windowTitle(), QStringLiteral("Zorbix Hoplix"));
                 QCOMPARE(dialog->Label1->text(), QString::fromUtf8(german ? c.german : c.english));
                 if (c.cancelButton) {
@@ -173,6 +175,9 @@ private slots:
                 }
                 clickButton(modal, c.defaultButton);
             });
+            // A long question wraps at a word, never runs into the label's edge.
+            for (int y = 0; y < label.height(); ++y)
+                QCOMPARE(label.pixelColor(label.width() - 1, y), dialog->palette().color(QPalette::Window));
         }
     }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace {
 
@@ -118,7 +119,10 @@ private slots:
         m_tongue = tongue;
         const auto memoOf = [&](THintDlg &d) { return tongue == German ? d.tipD : d.TipE; };
         THintDlg dialog(m_mainForm.get(), m_tongue);
+        QVERIFY(dialog.OKBtn->isDefault());
         QPlainTextEdit *memo = memoOf(dialog);
+        QCOMPARE(memo->font().pixelSize(), 11);
+        QVERIFY(!memo->font().bold()); // in the bold dialog
         const QString rules = InfoTexts::Rules.in(tongue);
         QCOMPARE(execAnswering(&dialog,
                                [&](QWidget *modal) {
@@ -199,8 +203,15 @@ private slots:
         // where the test platform would push it back.
         m_mainForm->move(100, 200);
         TFreewareDlg dialog(m_mainForm.get(), m_tongue);
-        QCOMPARE(execAnswering(&dialog, [&](QWidget *) { QTest::mouseClick(dialog.OKBtn, Qt::LeftButton); }),
+        bool scrollBar = false; // always there, however short the text
+        QCOMPARE(execAnswering(&dialog,
+                               [&](QWidget *) {
+                                   scrollBar = dialog.Memoeng->verticalScrollBar()->isVisible();
+                                   QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+                               }),
                  ModalResult::Ok);
+        QVERIFY(scrollBar);
+        QCOMPARE(dialog.Memoeng->font().pixelSize(), 11);
         QCOMPARE(execAnswering(&dialog, closeBox), ModalResult::Cancel);
         QVERIFY(openAfterEscape(&dialog, [&](QWidget *modal) {
             QCOMPARE(modal->focusWidget(), dialog.OKBtn);

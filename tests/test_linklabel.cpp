@@ -24,17 +24,21 @@ private slots:
     void mouse_data()
     {
         QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<Qt::MouseButton>("released");
         QTest::addColumn<QPoint>("releaseAt");
         QTest::addColumn<int>("visits");
         QTest::addColumn<int>("opens");
-        QTest::newRow("left click opens") << Qt::LeftButton << QPoint(5, 5) << 1 << 1;
-        QTest::newRow("left press dragged off opens nothing") << Qt::LeftButton << QPoint(5, 40) << 1 << 0;
-        QTest::newRow("right click is no visit") << Qt::RightButton << QPoint(5, 5) << 0 << 0;
+        const Qt::MouseButton left = Qt::LeftButton, right = Qt::RightButton;
+        QTest::newRow("left click opens") << left << left << QPoint(5, 5) << 1 << 1;
+        QTest::newRow("left press dragged off opens nothing") << left << left << QPoint(5, 40) << 1 << 0;
+        QTest::newRow("right click is no visit") << right << right << QPoint(5, 5) << 0 << 0;
+        QTest::newRow("left press, right release opens nothing") << left << right << QPoint(5, 5) << 1 << 0;
     }
 
     void mouse()
     {
         QFETCH(Qt::MouseButton, button);
+        QFETCH(Qt::MouseButton, released);
         QFETCH(QPoint, releaseAt);
         QFETCH(int, visits);
         QFETCH(int, opens);
@@ -53,7 +57,7 @@ private slots:
         QCOMPARE(label.visitCount(), visits);
         QCOMPARE(textColour(label), colour);
         QVERIFY(opened.isEmpty());
-        QTest::mouseRelease(&label, button, {}, releaseAt);
+        QTest::mouseRelease(&label, released, {}, releaseAt);
         QCOMPARE(label.visitCount(), visits);
         QCOMPARE(textColour(label), colour);
         QCOMPARE(opened, QList<QUrl>(opens, QUrl(QStringLiteral("http://www.zorbix.example/"))));

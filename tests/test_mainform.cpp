@@ -230,6 +230,8 @@ private slots:
     {
         MainFormFixture f;
         f.start(1, TwoInARow);
+        // Nothing is drawn below the front row, where a ninth row would lie.
+        QCOMPARE(f.form->box->canvas().pixelColor(16, 305), EmptyColor);
         f.click(1, 0, Qt::MiddleButton);
         f.answers.press(QStringLiteral("OKBtn"));
         QTest::mouseClick(f.form->box, Qt::LeftButton, Qt::NoModifier, QPoint(480, 300));
@@ -453,6 +455,23 @@ private slots:
         QVERIFY(f.form->isVisible() && !f.form->ended());
         f.key(Qt::Key_Right);
         QCOMPARE(f.form->board.heroColumn, 3);
+    }
+
+    /** Progress that cannot be kept is told on stderr once, however often
+     *  the game tries again. */
+    void unkeptProgressIsToldOnce()
+    {
+        MainFormFixture f;
+        QVERIFY(put(f.folder.filePath("data/ZorbixGames"), Put::File)); // no folder can be made there
+        f.start(2, TwoInARow);
+        const QRegularExpression told(QStringLiteral("progress not saved cannot be kept"));
+        QTest::ignoreMessage(QtWarningMsg, told);
+        QTest::failOnWarning(told);
+        f.answers.press(QStringLiteral("NoBtn"));
+        f.key(Qt::Key_Right);
+        f.key(Qt::Key_Right);
+        for (int again = 0; again < 3; ++again)
+            f.form->commitData();
     }
 
     void unsavedProgress_data()

@@ -1,6 +1,7 @@
 // The main window's layout, its texts in both languages, and saving and
 // loading through the real file dialogs.
 #include "mainformfixture.h"
+#include "pixels.h"
 
 #include "asplayer.h"
 
@@ -192,9 +193,12 @@ private slots:
         f.start(2, Crossing);
         const QString folder = f.folder.filePath(QStringLiteral("elsewhere"));
         QVERIFY(QDir().mkpath(folder));
+        PaintSpy board; // a file dialog that goes leaves the board painted anew
+        f.form->box->installEventFilter(&board);
         for (QToolButton *button : {f.form->tools->LoadBtn, f.form->tools->SaveBtn}) {
             QString seenFolder;
             QPoint seenPlace;
+            board.painted = QRegion();
             f.answers
                 .then([&](QWidget *w) {
                     auto *dialog = qobject_cast<QFileDialog *>(w);
@@ -212,6 +216,7 @@ private slots:
             button->click();
             button->click();
             QTRY_VERIFY(f.answers.done());
+            QTRY_VERIFY(f.form->box->visibleRegion().subtracted(board.painted).isEmpty());
             QCOMPARE(seenFolder, QDir(folder).absolutePath());
             QCOMPARE(seenPlace, QPoint(0, 0));
         }

@@ -167,6 +167,22 @@ private slots:
         QVERIFY(solvable > 20 && solvable < 380);
     }
 
+    /** The memo gives back what was stored for each state and nothing for
+     *  another, also once it has grown past its first 4096 slots. */
+    void memoKeepsEveryState()
+    {
+        StateMemo memo;
+        for (int i = 0; i < 5000; ++i)
+            memo.store(CellMask(i) << 8, i % 64, std::uint64_t(i));
+        for (int i = 0; i < 5000; ++i)
+            QCOMPARE(memo.find(CellMask(i) << 8, i % 64) ? *memo.find(CellMask(i) << 8, i % 64) : ~0ull, quint64(i));
+        memo.store(5, 0, 7);
+        memo.store(5, 0, 8); // stored again: the new number
+        QCOMPARE(*memo.find(5, 0), 8ull);
+        QVERIFY(!memo.find(5, 1)); // the same platforms, the hero elsewhere
+        QVERIFY(!memo.find(6, 0));
+    }
+
     void jumpsAndMovesText()
     {
         // From column 6 a jump of two right leaves the board; from the corner

@@ -1,6 +1,7 @@
 // The star field: the order of its random draws, and what a twinkle does to
 // the board canvas under it.
 #include "boardcanvas.h"
+#include "pixels.h"
 
 #include <QTest>
 
@@ -68,17 +69,6 @@ struct Sky : Canvas {
                 if (suits(QPoint(x, y)))
                     return QPoint(x, y);
         return QPoint(-1, -1);
-    }
-};
-
-/// Collects the region of every paint event of a widget.
-struct PaintSpy : QObject {
-    QRegion painted;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return false;
     }
 };
 

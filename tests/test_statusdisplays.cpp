@@ -51,6 +51,11 @@ private slots:
         for (int x : {11, 12, 24, 25, 37, 41, 55, 56})
             for (int y = 0; y < 20; ++y)
                 QCOMPARE(display.pixelColor(x, y), QColor(Qt::black));
+        // The display widget shows that picture.
+        LevelBox box;
+        box.resize(57, 20);
+        box.showLevel(level, solved);
+        QCOMPARE(box.grab().toImage().convertToFormat(display.format()), display);
     }
 
     void progressWidth_data()
