@@ -203,6 +203,7 @@ private slots:
         // where the test platform would push it back.
         m_mainForm->move(100, 200);
         TFreewareDlg dialog(m_mainForm.get(), m_tongue);
+        QVERIFY(dialog.OKBtn->isDefault());
         bool scrollBar = false; // always there, however short the text
         QCOMPARE(execAnswering(&dialog,
                                [&](QWidget *) {
