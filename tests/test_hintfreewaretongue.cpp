@@ -240,6 +240,7 @@ private slots:
             modal->close();
         });
         QCOMPARE(opened, QStringList({"mailto:hoplix@zorbix.example", "http://www.zorbix.example/"}));
+        QCOMPARE(dialog.Bevel2->geometry(), QRect(12, 128, 361, 5)); // the line below the guild's text
         QVERIFY(!dialog.Image1->pixmap().isNull());
         QVERIFY(!dialog.Image5->pixmap().isNull());
         QCOMPARE(nextTabStop(dialog.OKBtn), dialog.Memodeu);

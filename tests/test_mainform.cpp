@@ -505,7 +505,8 @@ private slots:
         MainFormFixture f;
         const QString saved = f.folder.filePath("week1.zhx");
         QVERIFY(put(saved, Put::File, savedGameBytes({})));
-        QVERIFY(put(f.unsavedPath(), left.isEmpty() ? Put::Nothing : Put::File, left));
+        if (!left.isEmpty()) // else not even the folder is there
+            QVERIFY(put(f.unsavedPath(), Put::File, left));
         f.start(3, TwoInARow, "tongue=0\nsave=" + saved + "\n");
         QTEST(f.form->gsol->position(), "taken");
         QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware - Game week1.zhx"));
@@ -536,15 +537,25 @@ private slots:
         QTEST(fileBytes(f.unsavedPath()), "leftAfter");
     }
 
+    void firstStartAsksTheLanguage_data()
+    {
+        QTest::addColumn<QString>("choice"); // a button of the language dialog; empty: its close box
+        QTest::addColumn<int>("tongue");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("closed without a choice") << QString() << -1 << "Level:";
+        QTest::newRow("German") << "GermanBtn" << 1 << "Ebene:";
+    }
+
     void firstStartAsksTheLanguage()
     {
+        QFETCH(QString, choice);
+        QFETCH(int, tongue);
         MainFormFixture f;
         f.writeLevels(2, Crossing);
         QVERIFY(f.create());
-        // The language dialog closed without a choice; the board is drawn only
-        // once the info dialog has gone too.
+        // The board is drawn only once the info dialog has gone too.
         bool drawnEarly = true;
-        f.answers.closeBox().then([&](QWidget *w) {
+        (choice.isEmpty() ? f.answers.closeBox() : f.answers.press(choice)).then([&](QWidget *w) {
             QCoreApplication::processEvents(); // a repaint the language dialog's going asked for
             drawnEarly = f.form->box->canvas().pixelColor(f.heroCentre()) == HeroColor;
             DialogAnswerer::click(w, QStringLiteral("OKBtn"));
@@ -554,10 +565,10 @@ private slots:
         QVERIFY(!drawnEarly);
         QTRY_COMPARE(f.form->box->canvas().pixelColor(f.heroCentre()), HeroColor);
         QCOMPARE(f.answers.seen(), (QStringList{"TTongueDlg", "TFreewareDlg"}));
-        QCOMPARE(f.form->Tongue, -1);
-        QCOMPARE(f.form->tools->levellabel->text(), QStringLiteral("Level:"));
-        // A read creates nothing: no settings file until the close.
-        QVERIFY(!QFileInfo::exists(f.iniPath()));
+        QCOMPARE(f.form->Tongue, tongue);
+        QTEST(f.form->tools->levellabel->text(), "label");
+        // A read creates nothing: no settings file until something changes.
+        QVERIFY(tongue != -1 || !QFileInfo::exists(f.iniPath()));
     }
 
     void levelFiles_data()

@@ -484,6 +484,8 @@ private slots:
         f.start(2, Crossing);
         QList<QUrl> opened;
         f.form->ZXBLabel->setOpener([&](const QUrl &url) { return opened << url, false; });
+        QTest::mouseClick(f.form->zxbScroll, Qt::RightButton, {}, QPoint(400, 7));
+        QVERIFY(opened.isEmpty()); // the right button opens nothing
         QTest::mouseClick(f.form->zxbScroll, Qt::LeftButton, {}, QPoint(400, 7));
         QCOMPARE(opened, QList<QUrl>{QUrl(InfoTexts::Homepage)});
         // Refused: later clicks do nothing, nothing is said, and the game goes on.
