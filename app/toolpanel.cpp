@@ -32,8 +32,7 @@ QFrame *shape(QWidget *parent, const char *name, QRect place, QFrame::Shape kind
 ToolPanel::ToolPanel(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("ToolPanel"));
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(1);
+    setFrameStyle(QFrame::Panel | QFrame::Raised); // a frame's line is one pixel wide
     setAutoFillBackground(true);
     setPalette(QPalette(palette().color(QPalette::Button)));
 

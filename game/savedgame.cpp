@@ -31,8 +31,11 @@ std::optional<QByteArray> readFileStart(const QString &path, qint64 maxBytes)
 QByteArray savedGameBytes(const SolvedTable &table)
 {
     QByteArray bytes(SavedGameSize, '\0');
-    for (int i = 0; i < MaxLevels; ++i)
-        qToLittleEndian<std::int32_t>(table.flags[i], bytes.data() + i * SavedGameFlagSize);
+    char *at = bytes.data();
+    for (const std::int32_t flag : table.flags) {
+        qToLittleEndian<std::int32_t>(flag, at);
+        at += SavedGameFlagSize;
+    }
     return bytes;
 }
 
@@ -43,8 +46,11 @@ SolvedTable solvedTableFromBytes(QByteArrayView bytes)
     QByteArray padded(SavedGameSize, '\0');
     std::copy_n(bytes.data(), std::min<qsizetype>(bytes.size(), SavedGameSize), padded.data());
     SolvedTable table;
-    for (int i = 0; i < MaxLevels; ++i)
-        table.flags[i] = qFromLittleEndian<std::int32_t>(padded.constData() + i * SavedGameFlagSize);
+    const char *at = padded.constData();
+    for (std::int32_t &flag : table.flags) {
+        flag = qFromLittleEndian<std::int32_t>(at);
+        at += SavedGameFlagSize;
+    }
     return table;
 }
 

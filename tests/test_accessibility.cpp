@@ -3,6 +3,7 @@
 #include "mainformfixture.h"
 
 #include "app/gameaccessibility.h"
+#include "view/progressgauge.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -81,6 +82,7 @@ private slots:
         QTEST(QList<int>({int(renamed.count(sink)), int(std::count_if(renamed.begin(), renamed.end(), isCell))}),
               "renamed");
 
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.form->gsol)->text(QAccessible::Name), "Progress");
         QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.form->box);
         QAccessibleTableInterface *table = board->tableInterface();
         QCOMPARE(QList<int>({table->rowCount(), table->columnCount()}), QList<int>({8, 8}));

@@ -3,6 +3,7 @@
 // saves go to.
 
 #include "game/savedgame.h"
+#include "game/unsavedprogress.h"
 
 #include "asplayer.h"
 
@@ -121,6 +122,26 @@ private slots:
         expected.append(788, '\0');
         QVERIFY(writeSavedGame(path("one-and-three.zhx"), table));
         QCOMPARE(fileBytes(path("one-and-three.zhx")), expected);
+    }
+
+    /** The file of progress not saved follows the progress: written while it
+     *  differs from the saved game, gone while it does not, written again
+     *  when it differs again; taken whole at the next start. */
+    void unsavedProgressFollowsTheProgress()
+    {
+        const QString file = path("data/unsaved.zhx");
+        UnsavedProgress unsaved(file);
+        SolvedTable saved, cleared;
+        saved[1] = 1;
+        unsaved.setSaved(saved);
+        QString problem;
+        QVERIFY(!unsaved.take(&problem) && problem.isEmpty());
+        QVERIFY(unsaved.keep(cleared) && fileBytes(file) == savedGameBytes(cleared));
+        QVERIFY(unsaved.keep(saved) && !QFile::exists(file));
+        QVERIFY(unsaved.keep(cleared) && fileBytes(file) == savedGameBytes(cleared));
+        UnsavedProgress next(file);
+        QCOMPARE(next.take(&problem), std::optional<SolvedTable>(cleared));
+        QVERIFY(next.discard() && !QFile::exists(file));
     }
 
     /** Every flag is little-endian in its place, level 1 first, and reads
