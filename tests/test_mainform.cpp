@@ -533,8 +533,13 @@ private slots:
             f.answerQuitWithoutSaving();
             QVERIFY(f.form->close());
         } else {
-            f.answers.choose(f.folder.filePath("week2.zhx"));
+            QStringList offered; // the save dialog offers the saved game played
+            f.answers.then([&](QWidget *w) {
+                offered = qobject_cast<QFileDialog *>(w)->selectedFiles();
+                DialogAnswerer::chooseFile(w, f.folder.filePath("week2.zhx"));
+            });
             f.form->tools->SaveBtn->click();
+            QCOMPARE(offered, QStringList{saved});
         }
         QTEST(fileBytes(f.unsavedPath()), "leftAfter");
     }

@@ -160,7 +160,9 @@ private slots:
         QApplication::setPalette(QPalette(QColor(40, 40, 40)));
         MainFormFixture f;
         f.start(2, Crossing);
-        QCOMPARE(f.form->tools->grab().toImage().pixelColor(172, 15), QColor(Qt::black));
+        const QImage tools = f.form->grab(f.form->tools->geometry()).toImage();
+        QCOMPARE(tools.pixelColor(172, 15), QColor(Qt::black));
+        QCOMPARE(tools.pixelColor(2, 15), QColor(40, 40, 40)); // the panel's own ground, not the window's black
     }
 
     void fileDialogsSpeakTheGameLanguage()

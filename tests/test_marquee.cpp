@@ -51,7 +51,7 @@ private slots:
         QVERIFY(strip.textWidth() > 200);
         QCOMPARE(strip.textHeight(), QFontMetrics(strip.font()).height());
         strip.start();
-        QVERIFY(strip.isRunning());
+        QVERIFY(strip.isRunning() && strip.isVisible()); // a hidden strip shows as it starts
         QCOMPARE(strip.position(), 0);
         QCOMPARE(strip.textX(), 494);
         QCOMPARE(textPixels(strip.frame()), 0); // black until the line enters

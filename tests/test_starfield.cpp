@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <chrono>
 #include <deque>
 #include <functional>
 
@@ -225,6 +226,16 @@ private slots:
         QCOMPARE(sky.at(p), EmptyColor); // until its next twinkle
         sky.twinkle(1, 120);
         QCOMPARE(sky.at(p), grey(120));
+    }
+
+    void eachStartHasASkyOfItsOwn()
+    {
+        StarRandom first, second; // seeded from the clock at two moments
+        first.seedFromClock();
+        for (const auto seeded = std::chrono::system_clock::now(); std::chrono::system_clock::now() == seeded;) {
+        }
+        second.seedFromClock();
+        QVERIFY(first.Random(1 << 30) != second.Random(1 << 30));
     }
 
     void twoStarsOnOnePixel()
