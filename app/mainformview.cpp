@@ -143,8 +143,7 @@ void TMainForm::boxPaint()
     }
     drawWholeBoard();
     // After the platforms and the hero, so a star never paints over them.
-    for (int i = 1; i <= StarField::StarCount; ++i)
-        box->TwinkleStar(stars, i);
+    box->TwinkleAll(stars);
     UpdateStatus(); // the level display first
 }
 

@@ -104,6 +104,11 @@ void BoardBox::TwinkleStar(StarField &stars, int i)
     showChanged(stars.TwinkleStar(m_canvas, i));
 }
 
+void BoardBox::TwinkleAll(StarField &stars)
+{
+    showChanged(stars.TwinkleAll(m_canvas));
+}
+
 void BoardBox::twinkleTick(StarField &stars)
 {
     for (int n = 0; n < StarField::TwinklesPerTick; ++n)

@@ -37,6 +37,8 @@ public:
     void DrawHero(const DrawingUnits &u, int col, int row);
     /// Star i of the field twinkles on the canvas.
     void TwinkleStar(StarField &stars, int i);
+    /// Every star of the field twinkles, after the board is drawn anew.
+    void TwinkleAll(StarField &stars);
     /// A tick of the star timer: 50 times a star picked at random twinkles.
     void twinkleTick(StarField &stars);
 

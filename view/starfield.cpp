@@ -18,6 +18,14 @@ void StarField::PlaceStars(int clientWidth, int clientHeight)
     }
 }
 
+QRect StarField::TwinkleAll(QImage &canvas)
+{
+    QRect changed;
+    for (int i = 1; i <= StarCount; ++i)
+        changed |= TwinkleStar(canvas, i);
+    return changed;
+}
+
 QRect StarField::TwinkleStar(QImage &canvas, int i)
 {
     const Star &s = star(i);

@@ -39,6 +39,9 @@ public:
     /// stays hidden. Pixels outside the canvas are never read or written.
     /// Returns the bounds of the pixels whose colour changed (empty if none).
     QRect TwinkleStar(QImage &canvas, int i);
+    /// Stars 1..1000 in turn, as a full repaint draws them over the board.
+    /// Returns the bounds of all pixels whose colour changed.
+    QRect TwinkleAll(QImage &canvas);
 
     /// The star a timer tick picks next, 1..1000.
     int pickStar() { return m_random.Random(StarCount) + 1; }
