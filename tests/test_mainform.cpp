@@ -491,6 +491,7 @@ private slots:
         QTest::newRow("solved, ended from outside: kept") << none << true << "outside" << 0 << flags({1});
         QTest::newRow("nothing new, ended from outside: no file") << none << false << "outside" << 0 << none;
         QTest::newRow("left before: taken and kept on") << flags({2}) << true << "outside" << 1 << flags({1, 2});
+        QTest::newRow("left before, nothing new: kept as it is") << flags({2}) << false << "outside" << 1 << flags({2});
         QTest::newRow("a close with the save dialog: gone") << flags({2}) << false << "close" << 1 << none;
         QTest::newRow("a save: gone") << none << true << "save" << 0 << none;
         QTest::newRow("not a whole saved game: ignored") << flags({2}).first(799) << false << "outside" << 0 << none;
