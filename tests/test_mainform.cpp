@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(f.form->units, (DrawingUnits{19, 32, 14, 24, 5}));
         QCOMPARE(f.form->box->geometry(), QRect(0, 33, 494, 314));
         QCOMPARE(f.form->gsol->geometry(), QRect(0, 332, 494, 15));
-        QCOMPARE(f.form->DummyMemo->x(), 499);
+        QCOMPARE(f.form->DummyMemo->geometry(), QRect(499, 52, 57, 41)); // out of sight
         QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
         QCOMPARE(f.form->box->canvas().pixelColor(1, 1), EmptyColor);
         QCOMPARE(f.form->windowTitle(), QStringLiteral("Zorbix Hoplix1.6 - Freeware"));
@@ -377,6 +377,10 @@ private slots:
         QCOMPARE(f.form->board.heroColumn, 3);
         f.key(Qt::Key_Tab);
         f.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
+        f.key(Qt::Key_Tab);
+        QShowEvent restored; // as the window comes back from the taskbar: the keys go to the board again
+        QApplication::sendEvent(f.form.get(), &restored);
         QCOMPARE(QApplication::focusWidget(), f.form->DummyMemo);
     }
 
