@@ -13,13 +13,15 @@
 
 namespace {
 
-/// The interfaces whose name changes were told since the last clear.
-QList<QAccessibleInterface *> renamed;
+/// The interfaces whose name, or description, changes were told since the last clear.
+QList<QAccessibleInterface *> renamed, redescribed;
 
 void record(QAccessibleEvent *event)
 {
     if (event->type() == QAccessible::NameChanged)
         renamed << event->accessibleInterface();
+    if (event->type() == QAccessible::DescriptionChanged)
+        redescribed << event->accessibleInterface();
 }
 
 /// What a screen reader would find in a window, a toolbar or the board and
@@ -87,6 +89,7 @@ private slots:
         MainFormFixture f;
         f.start(2, *picture);
         renamed.clear();
+        redescribed.clear();
         QStringList unnamed;
         QString described, asked; // the question dialog's description, and its question
         if (summary.contains(QLatin1String(" lost")) || summary.contains(QLatin1String(" solved")))
@@ -109,6 +112,7 @@ private slots:
         QTEST(QList<int>({int(renamed.count(sink)), int(std::count_if(renamed.begin(), renamed.end(), isCell)),
                           int(renamed.count(board))}),
               "renamed");
+        QCOMPARE(redescribed.count(board), renamed.count(sink)); // the board's description is the sink's name
 
         QCOMPARE(QAccessible::queryAccessibleInterface(f.form->gsol)->text(QAccessible::Name), "Progress");
         QCOMPARE(QList({board->child(-1), board->child(board->childCount())}),
