@@ -114,7 +114,12 @@ private slots:
               "renamed");
         QCOMPARE(redescribed.count(board), renamed.count(sink)); // the board's description is the sink's name
 
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.form->gsol)->text(QAccessible::Name), "Progress");
+        QAccessibleInterface *gauge = QAccessible::queryAccessibleInterface(f.form->gsol);
+        QCOMPARE(gauge->text(QAccessible::Name), "Progress");
+        const QAccessibleValueInterface *solved = gauge->valueInterface(); // levels solved, of 2
+        QVERIFY(solved);
+        QCOMPARE(QList({solved->currentValue(), solved->maximumValue()}),
+                 QVariantList({int(summary.endsWith("solved.")), 2}));
         QCOMPARE(QList({board->child(-1), board->child(board->childCount())}),
                  QList<QAccessibleInterface *>({nullptr, nullptr}));
         QAccessibleTableInterface *table = board->tableInterface();
