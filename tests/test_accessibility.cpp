@@ -129,6 +129,9 @@ private slots:
             for (int column = 0; column < 8; ++column) {
                 QAccessibleInterface *cell = table->cellAt(row, column);
                 QCOMPARE(cell->role(), QAccessible::Cell);
+                const QAccessibleTableCellInterface *place = cell->tableCellInterface();
+                QVERIFY(place);
+                QCOMPARE(QList({place->rowIndex(), place->columnIndex()}), QList({row, column}));
                 QCOMPARE(cell->text(QAccessible::Name), names.value(cells.value(row).leftJustified(8, '.')[column]));
             }
         }

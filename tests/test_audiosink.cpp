@@ -81,7 +81,9 @@ private slots:
         auto *output = qobject_cast<ClipOutput *>(loader.instance());
         QVERIFY2(output, qPrintable(loader.errorString()));
         const QByteArray clip = shortJump();
-        QVERIFY(output->play(clip));
+        QByteArray quiet = clip; // the same clip with every sample silent, cut off by the clip itself
+        std::fill(quiet.begin() + 44, quiet.end(), char(0x80));
+        QVERIFY(output->play(quiet) && output->play(clip));
         const int clipLoudness = loudness(QByteArrayView(clip).sliced(44));
         QByteArray heard;
         QTRY_VERIFY_WITH_TIMEOUT((heard += recording.readAll(), loudness(heard) > clipLoudness / 2), 30000);
