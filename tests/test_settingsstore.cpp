@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -258,6 +261,24 @@ private slots:
         QCOMPARE(store.ReadInteger(Common, "level", 1), level);
         QCOMPARE(settingsErrorOf([&] { store.WriteInteger(Common, "level", 3); }), std::optional(CannotCreate));
         QCOMPARE(store.ReadInteger(Common, "level", 1), level);
+    }
+
+    /** A write that fails only as the file is written (a full disk; here a
+     *  file size limit, which needs no privilege) fails, the old file whole. */
+    void writeCutShortFails()
+    {
+        writeIniText(section("level=4\n"));
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit old = limit;
+        limit.rlim_cur = 20;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const auto error = settingsErrorOf([] { SettingsStore().WriteString(Common, "save", QString(99, u'x')); });
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(error, std::optional(QStringLiteral(u"Fehler beim Setzen der Daten für 'save'")));
+        QCOMPARE(SettingsStore().ReadInteger(Common, "level", 1), 4);
     }
 
     /** Deletes where the settings cannot be written fail, and a delete
