@@ -39,6 +39,19 @@ QString placementLine(const QString &settings)
     return {};
 }
 
+/// The show effect's window as it first shows: where it lies, and its shape.
+struct EffectWatch : QObject {
+    QRect area;
+    QRegion shape;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (auto *window = qobject_cast<QWindow *>(watched);
+            window && window->type() == Qt::ToolTip && event->type() == QEvent::Show && area.isNull())
+            std::tie(area, shape) = std::pair(window->geometry(), window->mask());
+        return false;
+    }
+};
+
 } // namespace
 
 class TestPlacement : public QObject {
@@ -174,7 +187,11 @@ private slots:
         QFETCH(QRect, normal);
         QCOMPARE(QGuiApplication::primaryScreen()->geometry().width(), 800); // the offscreen screen
         MainFormFixture f;
+        EffectWatch effect; // the outlines grow from the pointer to the window's frame as it shows
+        qApp->installEventFilter(&effect);
         f.start(2, Crossing, "tongue=0\n" + stored + "\n");
+        QVERIFY(!effect.shape.isEmpty());
+        QVERIFY(maximised || effect.area.contains(frameOf(*f.form)));
         QCOMPARE(f.form->isMaximized(), maximised);
         if (maximised)
             f.form->showNormal();
