@@ -133,7 +133,8 @@ private slots:
                 QCOMPARE(cell->role(), QAccessible::Cell);
                 const QAccessibleTableCellInterface *place = cell->tableCellInterface();
                 QVERIFY(place);
-                QCOMPARE(QList({place->rowIndex(), place->columnIndex()}), QList({row, column}));
+                QCOMPARE(QList({place->rowIndex(), place->columnIndex(), board->indexOfChild(cell)}),
+                         QList({row, column, row * 8 + column}));
                 QCOMPARE(QList({place->rowHeaderCells().value(0)->role(), place->columnHeaderCells().value(0)->role()}),
                          QList({QAccessible::RowHeader, QAccessible::ColumnHeader}));
                 QCOMPARE(cell->text(QAccessible::Name), names.value(cells.value(row).leftJustified(8, '.')[column]));
