@@ -325,6 +325,10 @@ private slots:
         QCOMPARE(f.form->SolvedFlags[1] | f.form->SolvedFlags[2] | f.form->SolvedFlags[3], 0);
         QCOMPARE(f.form->SolvedFlags[4], 1);
         QVERIFY(f.form->AllSolvedFlag);
+        f.key(Qt::Key_Right); // at level 1 already: a new game starts it afresh all the same
+        f.answers.press(QStringLiteral("OKBtn"));
+        f.form->tools->NewGameBtn->click();
+        QCOMPARE(f.form->board.heroColumn, 2);
     }
 
     void restartAsksOnlyWhilePlaying()
