@@ -46,7 +46,10 @@ bool FrameWatch::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Expose:
     case QEvent::Move:
-    case QEvent::Resize: look(); break;
+    case QEvent::Resize:
+    // A window manager activates a window it has framed; on a busy machine
+    // the frame's size can come with no move or resize after it.
+    case QEvent::WindowActivate: look(); break;
     default: break;
     }
     Q_UNUSED(watched);
